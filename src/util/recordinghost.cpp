@@ -1,0 +1,30 @@
+#include "util/recordinghost.h"
+
+namespace vetra {
+
+void RecordingHost::SetTitle(const std::string& text) { calls_.push_back({Kind::SetTitle, text}); }
+void RecordingHost::RestoreTitle() { calls_.push_back({Kind::RestoreTitle, {}}); }
+void RecordingHost::ClearText() { calls_.push_back({Kind::ClearText, {}}); }
+void RecordingHost::AddText(const std::string& text) { calls_.push_back({Kind::AddText, text}); }
+void RecordingHost::MessageBox(const std::string& text) { calls_.push_back({Kind::MessageBox, text}); }
+
+bool RecordingHost::AskOkCancel(const std::string& text) {
+    calls_.push_back({Kind::AskOkCancel, text});
+    return answer_;
+}
+
+void RecordingHost::DoEvents() { calls_.push_back({Kind::DoEvents, {}}); }
+
+bool RecordingHost::OptionValue(Option option) const {
+    auto found = options_.find(option);
+    return found != options_.end() && found->second;
+}
+
+std::vector<std::string> RecordingHost::Texts(Kind kind) const {
+    std::vector<std::string> texts;
+    for (const Call& call : calls_)
+        if (call.kind == kind) texts.push_back(call.text);
+    return texts;
+}
+
+}  // namespace vetra
