@@ -10,6 +10,7 @@ struct CommandContext;
 
 // Each group of commands adds its subcommands to the application; their callbacks run the engine through
 // the context's host.
+void AddConvertCommands(CLI::App& app, CommandContext& context);
 void AddMapCommands(CLI::App& app, CommandContext& context);
 void AddTileCommands(CLI::App& app, CommandContext& context);
 void AddLevelCommands(CLI::App& app, CommandContext& context);

@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     CommandContext context{host};
     app.add_flag("--verbose,-v", context.verbose, "Print a \"(i/n) Processing file:\" line for each file");
 
+    AddConvertCommands(app, context);
     AddMapCommands(app, context);
     AddTileCommands(app, context);
     AddLevelCommands(app, context);
