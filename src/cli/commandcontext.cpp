@@ -16,6 +16,12 @@ void CommandContext::RunBatchCommand(const std::vector<std::string>& files, cons
     Finish(report.outcome);
 }
 
+void CommandContext::RunOperation(const std::vector<std::string>& files, const BatchOperation& operation) {
+    BatchReport report = RunBatch(host, files, operation.job, verbose);
+    host.MessageBox(operation.CompletionText(report));
+    Finish(report.outcome);
+}
+
 void CommandContext::UsageError(const std::string& text) {
     host.MessageBox(text);
     exitCode = kExitUsage;

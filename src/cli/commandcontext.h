@@ -5,6 +5,7 @@
 
 #include "cli/consolehost.h"
 #include "util/batch.h"
+#include "util/batchoperation.h"
 #include "util/outcome.h"
 
 namespace vetra::cli {
@@ -26,6 +27,8 @@ struct CommandContext {
     // the count word), reports the created files, and sets the exit status.
     void RunBatchCommand(const std::vector<std::string>& files, const BatchJob& job, const std::string& completion,
                          const std::string& countWord, bool countAcceptedOnly = false);
+    // The same for an operation described once for both front ends.
+    void RunOperation(const std::vector<std::string>& files, const BatchOperation& operation);
     // A usage error found after parsing (a missing option value, say): message and exit status 2.
     void UsageError(const std::string& text);
 };
