@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace vetra {
+namespace vetra::Convert {
 namespace {
 
 ConverterWallTiles& Installed() {
@@ -31,4 +31,4 @@ void SetWallTiles(const ConverterWallTiles& wallTiles) {
 
 const ConverterWallTiles& InstalledWallTiles() { return Installed(); }
 
-}  // namespace vetra
+}  // namespace vetra::Convert

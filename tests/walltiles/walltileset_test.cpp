@@ -55,20 +55,20 @@ TEST(InstalledWallTiles, SetWallTilesCopiesAndEmpties) {
     WallTileSet set(3);
     set.Definition(2).tiles[15] = 9;  // slot 15 is entry 0
     set.Definition(2).diagonals = true;
-    SetWallTiles(set.ToConverterOrder());
-    ASSERT_EQ(InstalledWallTiles().Count(), 3);
-    EXPECT_EQ(InstalledWallTiles().definitions[2][0], 9);
-    EXPECT_TRUE(InstalledWallTiles().diagonals[2]);
+    Convert::SetWallTiles(set.ToConverterOrder());
+    ASSERT_EQ(Convert::InstalledWallTiles().Count(), 3);
+    EXPECT_EQ(Convert::InstalledWallTiles().definitions[2][0], 9);
+    EXPECT_TRUE(Convert::InstalledWallTiles().diagonals[2]);
 
     const bool flags[] = {true, false};
     const WallTileEntries definitions[] = {WallTileEntries{1}, WallTileEntries{2}};
-    SetWallTiles(5, flags, definitions);  // never more than the arrays hold
-    ASSERT_EQ(InstalledWallTiles().Count(), 2);
-    SetWallTiles(1, flags, definitions);
-    EXPECT_EQ(InstalledWallTiles().Count(), 1);
-    EXPECT_EQ(InstalledWallTiles().definitions[0][0], 1);
-    SetWallTiles(0, flags, definitions);
-    EXPECT_EQ(InstalledWallTiles().Count(), 0);
+    Convert::SetWallTiles(5, flags, definitions);  // never more than the arrays hold
+    ASSERT_EQ(Convert::InstalledWallTiles().Count(), 2);
+    Convert::SetWallTiles(1, flags, definitions);
+    EXPECT_EQ(Convert::InstalledWallTiles().Count(), 1);
+    EXPECT_EQ(Convert::InstalledWallTiles().definitions[0][0], 1);
+    Convert::SetWallTiles(0, flags, definitions);
+    EXPECT_EQ(Convert::InstalledWallTiles().Count(), 0);
 }
 
 }  // namespace
