@@ -168,7 +168,7 @@ void SelectTileset::FillDirectories() {
     QSignalBlocker block(dir_);
     dir_->clear();
     QStringList ancestors;
-    for (QDir up(directory_);; ) {
+    for (QDir up(directory_);;) {
         ancestors.prepend(up.absolutePath());
         if (!up.cdUp()) break;
     }
@@ -180,7 +180,8 @@ void SelectTileset::FillDirectories() {
     }
     dir_->setCurrentRow(dir_->count() - 1);
     QDir here(directory_);
-    for (const QString& name : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+    for (const QString& name :
+         here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
         auto* item = new QListWidgetItem(QString(2 * depth, u' ') + name, dir_);
         item->setData(Qt::UserRole, here.filePath(name));
     }
@@ -250,7 +251,8 @@ void SelectTileset::Browse_Click() {
     QFileInfo info(QString::fromStdString(*chosen));
     SetDirectory(info.absolutePath());
     FileType_Click(fileType_->currentIndex());
-    QList<QListWidgetItem*> matches = file_->findItems(info.fileName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QList<QListWidgetItem*> matches =
+        file_->findItems(info.fileName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!matches.isEmpty()) file_->setCurrentItem(matches.first());
 }
 

@@ -16,15 +16,17 @@ namespace vetra::tileset {
 class EditorDialogs;
 class TileGrid;
 
-// The tileset picker "Select tileset": drive, directory and file lists, a check of each clicked file (a bitmap
-// 304 pixels wide, or a level that begins with one) with a preview, and for the WallTile operations the hand-over
-// to the WallTile editor. Problems with a file only mark it "Not a valid tileset."; nothing is thrown.
+// The tileset picker "Select tileset": drive, directory and file lists, a check of each clicked file (a
+// bitmap 304 pixels wide, or a level that begins with one) with a preview, and for the WallTile operations
+// the hand-over to the WallTile editor. Problems with a file only mark it "Not a valid tileset."; nothing is
+// thrown.
 class SelectTileset : public QDialog {
     Q_OBJECT
 public:
     // What the picker reads of the window that shows it.
     struct Context {
-        std::function<int()> currentOperation;  // 1 Convert, 2 Deconvert, 3 Apply Tiles, 4 Re-Link, 5 Edit Tiles
+        std::function<int()>
+            currentOperation;  // 1 Convert, 2 Deconvert, 3 Apply Tiles, 4 Re-Link, 5 Edit Tiles
         std::function<bool()> useWallTiles;
         // Shows the WallTile editor for a tileset modally; true when the user did not confirm it.
         std::function<bool(const std::string& tilesetFile)> wallTileEditor;

@@ -6,8 +6,8 @@
 namespace vetra::tileset {
 
 // A picture of tiles shown one image pixel per logical pixel, so that 16-pixel tiles stay crisp and mouse
-// positions map exactly to tiles at any device-pixel ratio. Reports presses, moves and releases as image pixel
-// positions and draws a selection outline through the centres of two corner tiles.
+// positions map exactly to tiles at any device-pixel ratio. Reports presses, moves and releases as image
+// pixel positions and draws a selection outline through the centres of two corner tiles.
 class TileGrid : public QWidget {
     Q_OBJECT
 public:

@@ -21,11 +21,12 @@ struct TilesetBytes {
 };
 
 // Reads the head and tiles of a tileset bitmap, or of a level that begins with one. A tileset of fewer than
-// ten tile rows (by the low byte of its height) gives its rows followed by zero bytes. Throws FileError when the
-// file is unreadable or shorter than the rows it declares.
+// ten tile rows (by the low byte of its height) gives its rows followed by zero bytes. Throws FileError when
+// the file is unreadable or shorter than the rows it declares.
 TilesetBytes ReadTilesetBytes(const std::string& path);
 
-// Rewrites a head to describe a full 304 x 160 tileset of 49718 bytes, as the tileset editor keeps a padded one.
+// Rewrites a head to describe a full 304 x 160 tileset of 49718 bytes, as the tileset editor keeps a padded
+// one.
 void DescribeFullTileset(Bytes& head);
 
 }  // namespace vetra::tileset

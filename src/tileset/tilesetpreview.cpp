@@ -26,11 +26,13 @@ bool IsPlain8Bit(const BitmapInfo& info) {
 // every row it declares.
 std::optional<QImage> Plain8BitPreview(QFile& file, const BitmapInfo& info, int rows) {
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(info.width) + 3) / 4 * 4;
-    if (static_cast<std::uint64_t>(file.size()) < info.pixelOffset + rowBytes * info.height) return std::nullopt;
+    if (static_cast<std::uint64_t>(file.size()) < info.pixelOffset + rowBytes * info.height)
+        return std::nullopt;
     if (!file.seek(14 + info.infoSize)) return std::nullopt;
     QByteArray palette = file.read(kPaletteSize);
     if (rows == 0) return QImage();
-    if (!file.seek(static_cast<qint64>(info.pixelOffset + rowBytes * (info.height - rows)))) return std::nullopt;
+    if (!file.seek(static_cast<qint64>(info.pixelOffset + rowBytes * (info.height - rows))))
+        return std::nullopt;
     QByteArray pixels = file.read(static_cast<qint64>(rowBytes * rows));
     QImage image = IndexedImage(Bytes(palette), Bytes(pixels), static_cast<int>(rowBytes), rows);
     if (image.isNull()) return std::nullopt;

@@ -1,3 +1,5 @@
+#include "tileset/selecttileset.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -5,7 +7,6 @@
 #include <QTest>
 
 #include "support/scratchdir.h"
-#include "tileset/selecttileset.h"
 #include "tileset/tilegrid.h"
 #include "ui/scriptededitordialogs.h"
 #include "ui/tilesetfixtures.h"
@@ -22,11 +23,12 @@ struct Picker {
     bool useWallTiles = false;
     bool editorCancels = false;
     std::vector<std::string> editorOpenedWith;
-    SelectTileset window{dialogs, {[this] { return operation; }, [this] { return useWallTiles; },
-                                   [this](const std::string& file) {
-                                       editorOpenedWith.push_back(file);
-                                       return editorCancels;
-                                   }}};
+    SelectTileset window{dialogs,
+                         {[this] { return operation; }, [this] { return useWallTiles; },
+                          [this](const std::string& file) {
+                              editorOpenedWith.push_back(file);
+                              return editorCancels;
+                          }}};
 
     explicit Picker(const std::string& directory) {
         window.show();
@@ -43,7 +45,8 @@ struct Picker {
     bool Click(const QString& name) {
         QList<QListWidgetItem*> items = Files()->findItems(name, Qt::MatchExactly);
         if (items.isEmpty()) return false;
-        QTest::mouseClick(Files()->viewport(), Qt::LeftButton, {}, Files()->visualItemRect(items[0]).center());
+        QTest::mouseClick(Files()->viewport(), Qt::LeftButton, {},
+                          Files()->visualItemRect(items[0]).center());
         return true;
     }
     void Press(const char* button) {
@@ -73,14 +76,17 @@ void SelectTilesetTest::ChecksEachClickedFileAndCutsThePreview_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<int>("previewHeight");
-    auto bytes = [](const std::vector<std::uint8_t>& v) { return QByteArray(reinterpret_cast<const char*>(v.data()), v.size()); };
+    auto bytes = [](const std::vector<std::uint8_t>& v) {
+        return QByteArray(reinterpret_cast<const char*>(v.data()), v.size());
+    };
     using vetra::test::PatternBitmap;
     QTest::newRow("304 x 160") << bytes(PatternBitmap(304, 160)) << true << 160;
     QTest::newRow("304 x 400") << bytes(PatternBitmap(304, 400)) << true << 160;
     QTest::newRow("304 x 100") << bytes(PatternBitmap(304, 100)) << true << 96;
     QTest::newRow("304 x 8") << bytes(PatternBitmap(304, 8)) << true << 0;
     QTest::newRow("320 wide") << bytes(PatternBitmap(320, 160)) << false << 0;
-    QTest::newRow("level with tileset") << bytes(vetra::test::LevelWith(PatternBitmap(304, 160))) << true << 160;
+    QTest::newRow("level with tileset")
+        << bytes(vetra::test::LevelWith(PatternBitmap(304, 160))) << true << 160;
     QTest::newRow("level without tileset") << bytes(vetra::test::LevelWith({})) << false << 0;
     std::vector<std::uint8_t> headerOnly = PatternBitmap(304, 160);
     headerOnly.resize(60);
@@ -146,7 +152,8 @@ void SelectTilesetTest::OpensTheWallTileEditorOnlyForWallTileOperations() {
         picker.useWallTiles = c.useWallTiles;
         QVERIFY(picker.Click(QStringLiteral("good.bmp")));
         picker.Press("OK");
-        QCOMPARE(picker.editorOpenedWith, c.opensEditor ? std::vector<std::string>{path} : std::vector<std::string>{});
+        QCOMPARE(picker.editorOpenedWith,
+                 c.opensEditor ? std::vector<std::string>{path} : std::vector<std::string>{});
         QVERIFY(!picker.window.isVisible());
         QVERIFY(!picker.window.Cancelled());
         QCOMPARE(picker.window.TilesetFile(), path);
@@ -218,9 +225,10 @@ void SelectTilesetTest::BrowseMovesTheListsAndSelectsTheFile() {
     Picker picker(home.Path());
     picker.dialogs.files.push_back(path);
     picker.Press("Browse");
-    QCOMPARE(picker.dialogs.titles.at(0),
-             std::string("Select tileset: [All Tileset Files (*.bmp;*.lvl)|*.bmp;*.lvl|Bitmap Files (*.bmp)|*.bmp|"
-                         "SubSpace Levels (*.lvl)|*.lvl|All Files (*.*)|*.*]"));
+    QCOMPARE(
+        picker.dialogs.titles.at(0),
+        std::string("Select tileset: [All Tileset Files (*.bmp;*.lvl)|*.bmp;*.lvl|Bitmap Files (*.bmp)|*.bmp|"
+                    "SubSpace Levels (*.lvl)|*.lvl|All Files (*.*)|*.*]"));
     QCOMPARE(picker.window.Directory(), QDir(QString::fromStdString(other.Path())).absolutePath());
     QCOMPARE(picker.Files()->currentItem()->text(), QStringLiteral("far.bmp"));
     QCOMPARE(picker.window.TilesetFile(), path);

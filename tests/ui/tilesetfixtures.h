@@ -21,7 +21,8 @@ inline std::vector<std::uint8_t> PatternBitmap(int width, int height, int seed =
     WriteU32(&bytes[22], static_cast<std::uint32_t>(height));
     WriteU16(&bytes[26], 1);
     WriteU16(&bytes[28], 8);
-    for (int i = 0; i < 256; ++i) bytes[54 + 4 * i] = bytes[55 + 4 * i] = bytes[56 + 4 * i] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < 256; ++i)
+        bytes[54 + 4 * i] = bytes[55 + 4 * i] = bytes[56 + 4 * i] = static_cast<std::uint8_t>(i);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             bytes[1078 + static_cast<std::size_t>(height - 1 - y) * width + x] =
