@@ -12,10 +12,10 @@
 
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
-#include "tileset/editordialogs.h"
 #include "tileset/tilegrid.h"
 #include "tileset/tilesetpreview.h"
 #include "tileset/twips.h"
+#include "ui/filedialog.h"
 
 namespace vetra::tileset {
 namespace {
@@ -71,7 +71,7 @@ QPushButton* Button(const QString& caption, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-SelectTileset::SelectTileset(EditorDialogs& dialogs, Context context, QWidget* parent)
+SelectTileset::SelectTileset(ui::FileDialog& dialogs, Context context, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), context_(std::move(context)), directory_(QDir::currentPath()) {
     setWindowTitle(QStringLiteral("Select tileset"));
     setFixedSize(Twips(7590), Twips(4800));
@@ -246,9 +246,9 @@ void SelectTileset::MarkNotValid() {
 }
 
 void SelectTileset::Browse_Click() {
-    std::optional<std::string> chosen = dialogs_.OpenFile("Select tileset:", kBrowseFilter);
-    if (!chosen) return;
-    QFileInfo info(QString::fromStdString(*chosen));
+    std::string chosen = dialogs_.OpenFile({"Select tileset:", kBrowseFilter});
+    if (chosen.empty()) return;
+    QFileInfo info(QString::fromStdString(chosen));
     SetDirectory(info.absolutePath());
     FileType_Click(fileType_->currentIndex());
     QList<QListWidgetItem*> matches =

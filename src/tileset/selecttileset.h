@@ -11,9 +11,12 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
+namespace vetra::ui {
+class FileDialog;
+}
+
 namespace vetra::tileset {
 
-class EditorDialogs;
 class TileGrid;
 
 // The tileset picker "Select tileset": drive, directory and file lists, a check of each clicked file (a
@@ -32,7 +35,7 @@ public:
         std::function<bool(const std::string& tilesetFile)> wallTileEditor;
     };
 
-    SelectTileset(EditorDialogs& dialogs, Context context, QWidget* parent = nullptr);
+    SelectTileset(ui::FileDialog& dialogs, Context context, QWidget* parent = nullptr);
 
     // True from each showing until OK succeeds.
     bool Cancelled() const { return cancelled_; }
@@ -67,7 +70,7 @@ private:
     void OK_Click();
     void Cancel_Click();
 
-    EditorDialogs& dialogs_;
+    ui::FileDialog& dialogs_;
     Context context_;
     bool cancelled_ = true;
     std::string tilesetFile_;

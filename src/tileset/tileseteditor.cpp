@@ -11,12 +11,12 @@
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "formats/tiles.h"
-#include "tileset/editordialogs.h"
 #include "tileset/indexedimage.h"
 #include "tileset/statushints.h"
 #include "tileset/tilegrid.h"
 #include "tileset/toolicons.h"
 #include "tileset/twips.h"
+#include "ui/filedialog.h"
 
 namespace vetra::tileset {
 namespace {
@@ -62,7 +62,7 @@ QLabel* Caption(const QString& text, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-Tileset::Tileset(EditorDialogs& dialogs, Hooks hooks, QWidget* parent)
+Tileset::Tileset(ui::FileDialog& dialogs, Hooks hooks, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), hooks_(std::move(hooks)) {
     setWindowTitle(QStringLiteral("Custom Tileset Creation"));
     setMouseTracking(true);
@@ -340,10 +340,10 @@ void Tileset::cmdNewSource_Click() {
 
 void Tileset::cmdSaveCustom_Click() {
     if (custom_.Empty()) return;
-    std::optional<std::string> path = dialogs_.SaveFile("Save tileset as:", "Bitmap files (*.bmp)|*.bmp");
-    if (!path) return;
-    DoMakePicture(*path);
-    if (hooks_.editComments) hooks_.editComments(*path);
+    std::string path = dialogs_.SaveFile({"Save tileset as:", "Bitmap files (*.bmp)|*.bmp"});
+    if (path.empty()) return;
+    DoMakePicture(path);
+    if (hooks_.editComments) hooks_.editComments(path);
     modified_ = false;
     Activate();
 }
@@ -358,7 +358,7 @@ void Tileset::cmdClear_Click() {
 }
 
 void Tileset::cmdFinished_Click() {
-    if (modified_ && !dialogs_.AskOkCancel("Quit without saving?", "VETRA")) return;
+    if (modified_ && !dialogs_.AskOkCancel("Quit without saving?")) return;
     cmdClear_Click();
     QDialog::done(QDialog::Accepted);
 }

@@ -12,14 +12,17 @@ class QPushButton;
 class QStatusBar;
 class QToolButton;
 
+namespace vetra::ui {
+class FileDialog;
+}
+
 namespace vetra::tileset {
 
-class EditorDialogs;
 class TileGrid;
 
 // The tileset editor "Custom Tileset Creation": composes a custom tileset out of tiles dragged from a source
-// tileset or from itself, and saves it as a bitmap. Every failure is reported in a message box through the
-// dialogs; nothing is thrown.
+// tileset or from itself, and saves it as a bitmap. Every failure is reported in a message box of the common
+// dialog; nothing is thrown.
 class Tileset : public QDialog {
     Q_OBJECT
 public:
@@ -31,7 +34,7 @@ public:
         std::function<void(const std::string& file)> editComments;
     };
 
-    Tileset(EditorDialogs& dialogs, Hooks hooks, QWidget* parent = nullptr);
+    Tileset(ui::FileDialog& dialogs, Hooks hooks, QWidget* parent = nullptr);
 
     // The source file to load when the window is shown.
     void SetFileName(const std::string& path) { fileName_ = path; }
@@ -78,7 +81,7 @@ private:
     void cmdClear_Click();
     void cmdFinished_Click();
 
-    EditorDialogs& dialogs_;
+    ui::FileDialog& dialogs_;
     Hooks hooks_;
     std::string fileName_;
     bool modified_ = false;

@@ -8,7 +8,7 @@
 
 #include "support/scratchdir.h"
 #include "tileset/tilegrid.h"
-#include "ui/scriptededitordialogs.h"
+#include "ui/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
 
 using vetra::tileset::SelectTileset;
@@ -18,7 +18,7 @@ namespace {
 
 // A picker whose main window state and WallTile editor are played by the test.
 struct Picker {
-    vetra::test::ScriptedEditorDialogs dialogs;
+    vetra::ui::ScriptedDialog dialogs;
     int operation = 1;
     bool useWallTiles = false;
     bool editorCancels = false;
@@ -223,12 +223,13 @@ void SelectTilesetTest::BrowseMovesTheListsAndSelectsTheFile() {
     vetra::test::ScratchDir home, other;
     std::string path = other.Write("far.bmp", vetra::test::PatternBitmap(304, 160));
     Picker picker(home.Path());
-    picker.dialogs.files.push_back(path);
+    picker.dialogs.QueueFiles({path});
     picker.Press("Browse");
-    QCOMPARE(
-        picker.dialogs.titles.at(0),
-        std::string("Select tileset: [All Tileset Files (*.bmp;*.lvl)|*.bmp;*.lvl|Bitmap Files (*.bmp)|*.bmp|"
-                    "SubSpace Levels (*.lvl)|*.lvl|All Files (*.*)|*.*]"));
+    const vetra::ui::DialogRequest& request = picker.dialogs.Requests().at(0).request;
+    QCOMPARE(request.title, std::string("Select tileset:"));
+    QCOMPARE(request.filter,
+             std::string("All Tileset Files (*.bmp;*.lvl)|*.bmp;*.lvl|Bitmap Files (*.bmp)|*.bmp|"
+                         "SubSpace Levels (*.lvl)|*.lvl|All Files (*.*)|*.*"));
     QCOMPARE(picker.window.Directory(), QDir(QString::fromStdString(other.Path())).absolutePath());
     QCOMPARE(picker.Files()->currentItem()->text(), QStringLiteral("far.bmp"));
     QCOMPARE(picker.window.TilesetFile(), path);

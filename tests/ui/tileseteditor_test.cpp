@@ -8,7 +8,7 @@
 #include "formats/level.h"
 #include "support/scratchdir.h"
 #include "tileset/tilegrid.h"
-#include "ui/scriptededitordialogs.h"
+#include "ui/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
 
 using vetra::Bytes;
@@ -39,7 +39,7 @@ Bytes OtherTileset() {
 
 struct Editor {
     vetra::test::ScratchDir dir;
-    vetra::test::ScriptedEditorDialogs dialogs;
+    vetra::ui::ScriptedDialog dialogs;
     std::deque<std::optional<std::string>> picks;
     std::vector<std::string> commentFiles;
     vetra::tileset::Tileset window{dialogs,
@@ -174,7 +174,7 @@ void TilesetEditorTest::FinishedAsksOnlyAfterAPaste() {
     {
         Editor editor;
         editor.Press("Finished");
-        QVERIFY(editor.dialogs.messages.empty());
+        QVERIFY(editor.dialogs.Messages().empty());
         QVERIFY(!editor.window.isVisible());
         QVERIFY(editor.window.Custom().Empty());
     }
@@ -182,14 +182,15 @@ void TilesetEditorTest::FinishedAsksOnlyAfterAPaste() {
     editor.Drag(editor.Source(), Tile(1, 1), Tile(1, 1));
     editor.Drag(editor.Custom(), Tile(0, 0), Tile(0, 0));
     Bytes pasted = editor.window.Custom().pixels;
-    editor.dialogs.answers = {false, true};
+    editor.dialogs.QueueAnswer(false);
+    editor.dialogs.QueueAnswer(true);
     editor.Press("Finished");
-    QCOMPARE(editor.dialogs.messages, std::vector<std::string>{"VETRA: Quit without saving?"});
+    QCOMPARE(editor.dialogs.Messages(), std::vector<std::string>{"Quit without saving?"});
     QVERIFY(editor.window.isVisible());
     QCOMPARE(editor.window.Custom().pixels, pasted);
     QVERIFY(editor.window.Modified());
     editor.window.close();  // the close box is "Finished" too
-    QCOMPARE(editor.dialogs.messages.size(), std::size_t{2});
+    QCOMPARE(editor.dialogs.Messages().size(), std::size_t{2});
     QVERIFY(!editor.window.isVisible());
     QVERIFY(editor.window.Custom().Empty());
     QVERIFY(!editor.window.Modified());
@@ -214,9 +215,12 @@ void TilesetEditorTest::SavingWritesTheCustomTilesetAndOpensTheComments() {
     editor.Drag(editor.Source(), Tile(1, 1), Tile(1, 1));
     editor.Drag(editor.Custom(), Tile(0, 0), Tile(0, 0));
     std::string target = editor.dir.File("custom.bmp");
-    editor.dialogs.files.push_back(target);
+    editor.dialogs.QueueFiles({target});
     editor.Press("Save Custom");
-    QCOMPARE(editor.dialogs.titles.at(0), std::string("Save tileset as: [Bitmap files (*.bmp)|*.bmp]"));
+    const vetra::ui::ScriptedDialog::Request& request = editor.dialogs.Requests().at(0);
+    QVERIFY(request.kind == vetra::ui::ScriptedDialog::Kind::SaveFile);
+    QCOMPARE(request.request.title, std::string("Save tileset as:"));
+    QCOMPARE(request.request.filter, std::string("Bitmap files (*.bmp)|*.bmp"));
     QCOMPARE(vetra::test::ReadBytes(target), editor.window.Custom().Joined());
     QCOMPARE(editor.commentFiles, std::vector<std::string>{target});
     QVERIFY(!editor.window.Modified());
@@ -231,7 +235,7 @@ void TilesetEditorTest::SavingKeepsBytesBehindAndNeverDeclaresPastTheEnd() {
     tileset.resize(49818, 'c');
     Editor editor(vetra::test::LevelWith(tileset));
     std::string fresh = editor.dir.File("fresh.bmp");
-    editor.dialogs.files.push_back(fresh);
+    editor.dialogs.QueueFiles({fresh});
     editor.Press("Save Custom");
     Bytes written = vetra::test::ReadBytes(fresh);
     QCOMPARE(written.size(), std::size_t{49718});
@@ -240,7 +244,7 @@ void TilesetEditorTest::SavingKeepsBytesBehindAndNeverDeclaresPastTheEnd() {
     Bytes existing = OtherTileset();
     existing.resize(49718 + 300, 'k');
     std::string longer = editor.dir.Write("longer.bmp", existing);
-    editor.dialogs.files.push_back(longer);
+    editor.dialogs.QueueFiles({longer});
     editor.Press("Save Custom");
     written = vetra::test::ReadBytes(longer);
     QCOMPARE(written.size(), existing.size());
@@ -274,8 +278,8 @@ void TilesetEditorTest::UnreadableSourceIsReported() {
     Bytes shortFile = vetra::test::NumberedTileset();
     shortFile.resize(20000);
     Editor editor(shortFile);
-    QCOMPARE(editor.dialogs.messages.size(), std::size_t{1});
-    QVERIFY(editor.dialogs.messages[0].starts_with("Error in DoLoad!\r\n\r\nError: "));
+    QCOMPARE(editor.dialogs.Messages().size(), std::size_t{1});
+    QVERIFY(editor.dialogs.Messages()[0].starts_with("Error in DoLoad!\r\n\r\nError: "));
     QVERIFY(editor.window.Custom().Empty());
     editor.Drag(editor.Custom(), Tile(0, 0), Tile(1, 1));  // nothing to paste on: ignored
     QVERIFY(!editor.window.Modified());
