@@ -55,15 +55,15 @@ TEST(BlankTileset, HeaderAndPixels) {
     ASSERT_EQ(file.size(), 49718u);
     Bytes expected = {0x42, 0x4D, 0x36, 0xC2, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x36, 0x04, 0x00, 0x00,
                       0x28, 0x00, 0x00, 0x00, 0x30, 0x01, 0x00, 0x00, 0xA0, 0x00, 0x00, 0x00, 0x01, 0x00,
-                      0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xBE, 0x00, 0x00, 0, 0, 0, 0, 0, 0, 0, 0,
-                      0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00};
+                      0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xBE, 0x00, 0x00, 0,    0,    0,    0,
+                      0,    0,    0,    0,    0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00};
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 54), expected);
     EXPECT_EQ(Bytes(file.begin() + 54, file.begin() + 62), (Bytes{0, 0, 0, 0, 0x39, 0x39, 0x39, 0}));
     EXPECT_EQ(file[1078], 79);
     EXPECT_EQ(file[1078 + 48639], 79);
     EXPECT_EQ(file[1078 + 305], 0);
-    EXPECT_EQ(file[1078 + 15], 79);         // right edge of the first cell
-    EXPECT_EQ(file[1078 + 16 + 304], 79);   // left edge of the second cell, row 1
+    EXPECT_EQ(file[1078 + 15], 79);        // right edge of the first cell
+    EXPECT_EQ(file[1078 + 16 + 304], 79);  // left edge of the second cell, row 1
     EXPECT_EQ(file[1078 + 14 + 14 * 304], 0);
     EXPECT_EQ(host.Titles(), std::vector<std::string>{"Creating tileset..."});
     EXPECT_EQ(host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);

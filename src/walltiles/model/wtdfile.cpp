@@ -98,7 +98,7 @@ WallTileSet ParseWallTiles(std::string_view text) {
     int highest = 0;
     std::vector<std::string> values;
     std::vector<std::string> fields;
-    for (const std::string& textLine : TextCodec::SplitTextLines(text)) {
+    for (const std::string& textLine : TextCodec::SplitTextLines(TextCodec::StripUtf8Bom(text))) {
         if (SplitString::SplitFieldsMax('=', textLine, 2, fields) < 2) continue;
         if (!LowerAscii(Trimmed(fields[0])).starts_with("walltile")) continue;
         values.push_back(fields[1]);

@@ -22,6 +22,7 @@ std::string ColourName(int index);
 double IntegerValue(std::string_view field);
 
 // Builds a set from the text of a file; every malformed or out-of-range line is skipped, never an error.
+// A UTF-8 byte-order mark, which some editors put at the start, is ignored.
 WallTileSet ParseWallTiles(std::string_view text);
 
 // The text of the file for a set.
