@@ -42,11 +42,12 @@ std::uint32_t CopyTileset(std::span<const std::uint8_t> source, Bytes& destinati
 }
 
 void CleanTilesetCopy(Host& host, Bytes& copy, std::uint8_t height) {
-    bool keeps = copy.size() >= kKeptEnd;
-    Bytes kept = keeps ? Bytes(copy.begin() + kKeptStart, copy.begin() + kKeptEnd) : Bytes{};
+    // A copy cut short inside the kept fields keeps what it has of them.
+    std::size_t keptEnd = std::min(copy.size(), kKeptEnd);
+    Bytes kept = keptEnd > kKeptStart ? Bytes(copy.begin() + kKeptStart, copy.begin() + keptEnd) : Bytes{};
     bool headerWritten = ITH(host, copy, height);
     InsertPallette(copy);
-    if (headerWritten && keeps) WriteAt(copy, kKeptStart, kept);
+    if (headerWritten) WriteAt(copy, kKeptStart, kept);
 }
 
 void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height) {
