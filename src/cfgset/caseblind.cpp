@@ -20,6 +20,12 @@ std::uint8_t Fold(char c) {
 
 }  // namespace
 
+std::string FoldCase(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) c = static_cast<char>(Fold(c));
+    return folded;
+}
+
 int CompareCaseBlind(std::string_view a, std::string_view b) {
     std::size_t common = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < common; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 // The one comparison of settings text: independent of the machine's locale, letters A-Z and the
@@ -8,6 +9,9 @@ namespace vetra::CfgSet {
 
 // Negative, zero or positive as a sorts before, equals or sorts after b.
 int CompareCaseBlind(std::string_view a, std::string_view b);
+
+// The text with its letters folded: two texts are equal case-blind exactly when their folded forms are equal.
+std::string FoldCase(std::string_view text);
 
 inline bool EqualCaseBlind(std::string_view a, std::string_view b) { return CompareCaseBlind(a, b) == 0; }
 inline bool SortsAfter(std::string_view a, std::string_view b) { return CompareCaseBlind(a, b) > 0; }

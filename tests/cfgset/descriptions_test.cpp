@@ -68,5 +68,18 @@ TEST(ApplyDescriptions, LaterMatchOverridesAndProgressEverySeventh) {
                                                        "46 percent applied...", "93 percent applied..."}));
 }
 
+TEST(ApplyDescriptions, SeveralMatchesHandOverInTurn) {
+    const SettingsRecords comments = {{"Misc", "X", "", "2", "", "a"}, {"MISC", "x", "", "", "8", "b"}};
+    for (CopyMode mode : {CopyMode::All, CopyMode::WhatItHas}) {
+        RecordingHost host;
+        SettingsRecords records = {{"Misc", "X", "1", "0", "9", "old"}};
+        SettingsRecords copy = comments;
+        ApplyDescriptions(host, records, copy, false, mode);
+        SettingsRecord expected = mode == CopyMode::All ? SettingsRecord{"Misc", "X", "1", "", "8", "b"}
+                                                        : SettingsRecord{"Misc", "X", "1", "2", "8", "b"};
+        EXPECT_EQ(records.front(), expected);
+    }
+}
+
 }  // namespace
 }  // namespace vetra::CfgSet
