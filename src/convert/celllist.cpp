@@ -54,7 +54,8 @@ std::vector<MapCell> DistillCells(ProgressTitle& title, std::span<const std::uin
     for (int y = 0; y < kMapSide; ++y) {
         const std::uint8_t* row = pixels.data() + static_cast<std::size_t>(kMapSide - 1 - y) * kMapSide;
         for (int x = 0; x < kMapSide; ++x)
-            if (row[x] != 0) cells.push_back(MapCell{x, y, row[x]});
+            if (row[x] != 0)
+                cells.push_back(MapCell{static_cast<std::int16_t>(x), static_cast<std::int16_t>(y), row[x]});
         if (y % 102 == 0) title.ShowFigure(y * 100 / 1023, "% distilled");
     }
     return cells;
