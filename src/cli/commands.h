@@ -15,5 +15,7 @@ void AddMapCommands(CLI::App& app, CommandContext& context);
 void AddTileCommands(CLI::App& app, CommandContext& context);
 void AddLevelCommands(CLI::App& app, CommandContext& context);
 void AddSettingsCommands(CLI::App& app, CommandContext& context);
+// The level inspector: reads levels and describes them, changes nothing.
+void AddCheckCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace vetra::cli

@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     AddTileCommands(app, context);
     AddLevelCommands(app, context);
     AddSettingsCommands(app, context);
+    AddCheckCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,59 @@
+#include "convert/tilesetprimitives.h"
+
+#include <algorithm>
+
+#include "convert/defaultpalette.h"
+#include "formats/bitmapheader.h"
+#include "formats/level.h"
+#include "util/host.h"
+
+namespace vetra::Convert {
+namespace {
+
+// Writes the bytes at the offset as a file would: over what stands there, growing it where it ends.
+void WriteAt(Bytes& file, std::size_t offset, std::span<const std::uint8_t> bytes) {
+    if (file.size() < offset + bytes.size()) file.resize(offset + bytes.size());
+    std::copy(bytes.begin(), bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+// The file-size field and the reserved bytes: offsets 2 to 9.
+constexpr std::size_t kKeptStart = 2;
+constexpr std::size_t kKeptEnd = 10;
+
+}  // namespace
+
+bool ITH(Host& host, Bytes& file, std::uint8_t height) {
+    if (height > kLargestTilesetHeight) {
+        host.MessageBox("Yikes! Error in ITH.");
+        return false;
+    }
+    WriteAt(file, 0, TilesetHeader(height));
+    return true;
+}
+
+void InsertPallette(Bytes& file) { WriteAt(file, kBitmapHeaderSize, DefaultPaletteTable()); }
+
+std::uint32_t CopyTileset(std::span<const std::uint8_t> source, Bytes& destination) {
+    if (source.size() < 6) return 0;
+    std::uint32_t size = ReadU32(source.data() + 2);
+    if (size > source.size()) return 0;
+    WriteAt(destination, 0, source.first(size));
+    return size;
+}
+
+void CleanTilesetCopy(Host& host, Bytes& copy, std::uint8_t height) {
+    // A copy cut short inside the kept fields keeps what it has of them.
+    std::size_t keptEnd = std::min(copy.size(), kKeptEnd);
+    Bytes kept = keptEnd > kKeptStart ? Bytes(copy.begin() + kKeptStart, copy.begin() + keptEnd) : Bytes{};
+    bool headerWritten = ITH(host, copy, height);
+    InsertPallette(copy);
+    if (headerWritten) WriteAt(copy, kKeptStart, kept);
+}
+
+void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height) {
+    if (!host.OptionValue(Option::CleanPalette)) return;
+    title.Show("Cleaning pallette...");
+    CleanTilesetCopy(host, copy, height);
+}
+
+}  // namespace vetra::Convert

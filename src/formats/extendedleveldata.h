@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+// The extended level data that current map editors keep behind a tileset's pixels: a section that starts
+// with "elvl", its total size and a reserved word, then chunks of a 4-byte type, a 32-bit size and data
+// padded to 4 bytes. Reading never fails: what does not fit is marked, never read past the bytes given.
+namespace vetra {
+
+struct ElvlChunk {
+    std::string type;           // the four type bytes as stored
+    std::size_t offset = 0;     // of the chunk's header in the file
+    std::uint32_t size = 0;     // as declared, without header and padding
+    std::uint32_t overrun = 0;  // bytes the declared data runs past the section; 0 for a sound chunk
+    std::string text;           // an ATTR chunk's "KEY=VALUE", a REGN chunk's region name; raw bytes
+};
+
+struct ExtendedLevelData {
+    std::size_t offset = 0;          // of "elvl"
+    std::uint32_t declaredSize = 0;  // the section's total size field, header included
+    std::size_t end = 0;             // where reading stopped looking: the declared end, or the limit given
+    bool cut = false;                // the declared size runs past the limit, or is smaller than the header
+    std::size_t stray = 0;           // non-zero bytes at the end, too few for a chunk header
+    std::vector<ElvlChunk> chunks;   // in file order; a damaged chunk is the last one read
+
+    bool Damaged() const { return cut || stray != 0 || (!chunks.empty() && chunks.back().overrun != 0); }
+};
+
+// The section the 32-bit field at offset 6 points at, when that field is non-zero, 4-byte aligned, lies in
+// [areaStart, areaEnd) and the bytes there are "elvl"; nothing otherwise. The section is read up to areaEnd.
+std::optional<ExtendedLevelData> FindExtendedLevelData(std::span<const std::uint8_t> bytes,
+                                                       std::size_t areaStart, std::size_t areaEnd);
+
+}  // namespace vetra

@@ -1,0 +1,65 @@
+// The main window's button handlers. An engine's button is one line here: its operation handed to the batch
+// driver, as in RunOperation(DeconvertOperation(*this), {2, {}, WallTilePickerStep()}).
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "ui/about.h"
+#include "ui/mainwindow.h"
+
+namespace vetra::ui {
+
+void UI::ConnectButtons() {
+    const std::pair<const char*, void (UI::*)()> handlers[] = {
+        {"cmdConvert", &UI::cmdConvert_Click},     {"cmdFixLVL", &UI::cmdFixLVL_Click},
+        {"cmdMergeLvls", &UI::cmdMergeLvls_Click}, {"cmdDeconvert", &UI::cmdDeconvert_Click},
+        {"cmdMakeBMP", &UI::cmdMakeBMP_Click},     {"cmdDiffLvls", &UI::cmdDiffLvls_Click},
+        {"cmdTileset", &UI::cmdTileset_Click},     {"cmdApplyTileset", &UI::cmdApplyTileset_Click},
+        {"cmdSplitLevel", &UI::cmdSplitLevel_Click}, {"cmdMakeTileset", &UI::cmdMakeTileset_Click},
+        {"cmdGetInfo", &UI::cmdGetInfo_Click},     {"cmdPutInfo", &UI::cmdPutInfo_Click},
+        {"cmdDelInfo", &UI::cmdDelInfo_Click},     {"cmdAbout", &UI::cmdAbout_Click},
+        {"cmdSet2Cfg", &UI::cmdSet2Cfg_Click},     {"cmdCfg2Set", &UI::cmdCfg2Set_Click},
+        {"cmdDescSet", &UI::cmdDescSet_Click},
+    };
+    for (const auto& [name, handler] : handlers) connect(Button(name), &QPushButton::clicked, this, handler);
+    connect(Box("Expert"), &QCheckBox::clicked, this, &UI::Expert_Click);
+}
+
+// Maps
+void UI::cmdConvert_Click() {}
+void UI::cmdFixLVL_Click() {}
+void UI::cmdMergeLvls_Click() {}
+void UI::cmdDeconvert_Click() {}
+void UI::cmdMakeBMP_Click() {}
+void UI::cmdDiffLvls_Click() {}
+
+// Tiles
+void UI::cmdTileset_Click() {
+    RunWithControlsDisabled([this] {
+        currentOperation_ = 5;
+        std::optional<std::string> file = ChooseTileset();
+        if (file && !file->empty() && tilesetEditor_) tilesetEditor_(*file);
+    });
+}
+
+void UI::cmdApplyTileset_Click() {}
+void UI::cmdSplitLevel_Click() {}
+void UI::cmdMakeTileset_Click() {}
+
+// Info
+void UI::cmdGetInfo_Click() {}
+void UI::cmdPutInfo_Click() {}
+void UI::cmdDelInfo_Click() {}
+
+void UI::cmdAbout_Click() {
+    RunWithControlsDisabled([this] {
+        About about(versionText_, this);
+        about.exec();
+    });
+}
+
+// Server
+void UI::cmdSet2Cfg_Click() {}
+void UI::cmdCfg2Set_Click() {}
+void UI::cmdDescSet_Click() {}
+
+}  // namespace vetra::ui

@@ -1,0 +1,258 @@
+#include "convert/tilesetapplication.h"
+
+#include <gtest/gtest.h>
+
+#include "convert/defaultpalette.h"
+#include "convert/levelsplit.h"
+#include "fixtures.h"
+#include "support/realdata.h"
+#include "support/scratchdir.h"
+#include "util/recordinghost.h"
+
+namespace vetra::Convert {
+namespace {
+
+using namespace vetra::test;
+
+const std::vector<TileRecord> kRecords = {{1, 2, 3}, {1023, 1023, 190}, {500, 7, 219}};
+
+std::string Framed(const std::string& text) {
+    return "-=-=-=-=-=-=-=-=-\r\n" + text + "\r\n-=-=-=-=-=-=-=-=-";
+}
+
+TEST(ApplyTileset, PutsTheTilesetBeforeTheRecordsOfALevelWithOrWithoutOne) {
+    Bytes records = Joined(RecordBytes(kRecords), Bytes{0xAB, 0xCD});  // a stray fragment travels along
+    Bytes tileset = PaintedTileset(160, 12, 2);
+    for (const Bytes& level : {records, Joined(PaintedTileset(160, 0, 9), records)}) {
+        ScratchDir dir;
+        RecordingHost host;
+        std::string levelPath = dir.Write("map.lvl", level);
+        std::string source = dir.Write("tiles.bmp", tileset);
+        Outcome outcome = ApplyTileset(host, levelPath, source, false);
+        ASSERT_TRUE(outcome.succeeded);
+        EXPECT_EQ(outcome.created, std::vector<std::string>{dir.File("map-0.lvl")});
+        EXPECT_EQ(ReadBytes(dir.File("map-0.lvl")), Joined(tileset, records));
+        EXPECT_EQ(ReadBytes(levelPath), level);
+        EXPECT_EQ(host.Titles(), (std::vector<std::string>{"Porting tileset...", "Copying map data..."}));
+        EXPECT_TRUE(host.Messages().empty());
+    }
+}
+
+TEST(ApplyTileset, ReplacingLeavesOnlyTheLevel) {
+    ScratchDir dir;
+    RecordingHost host;
+    std::string levelPath = dir.Write("map.lvl", RecordBytes(kRecords));
+    Bytes source = Joined(PaintedTileset(200, 0, 3), RecordBytes({{9, 9, 9}}));  // a level as the source
+    std::string sourcePath = dir.Write("other.lvl", source);
+    Outcome outcome = ApplyTileset(host, levelPath, sourcePath, true);
+    ASSERT_TRUE(outcome.succeeded);
+    EXPECT_EQ(outcome.created, std::vector<std::string>{levelPath});
+    EXPECT_EQ(ReadBytes(levelPath), Joined(PaintedTileset(200, 0, 3), RecordBytes(kRecords)));
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map.lvl", "other.lvl"}));
+}
+
+TEST(ApplyTileset, RefusalsWriteNothing) {
+    struct Case {
+        const char* what;
+        Bytes source;
+        Bytes level;
+        std::string notice;  // with SOURCE and LEVEL standing for the paths
+    };
+    Bytes good = PaintedTileset();
+    Bytes notM = good;
+    notM[1] = 'X';
+    Bytes narrow = good;
+    narrow[18] = 0x31;
+    Bytes sourceBeyond = good;
+    WriteU32(sourceBeyond.data() + 2, 0xFFFFFFF0u);
+    Bytes levelBeyond = Joined(good, RecordBytes(kRecords));
+    WriteU32(levelBeyond.data() + 2, static_cast<std::uint32_t>(levelBeyond.size() + 1));
+    Bytes tiny = good;
+    WriteU32(tiny.data() + 2, 40);
+    const Case cases[] = {
+        {"no signature", notM, RecordBytes(kRecords), "SOURCE does not begin with a valid tileset bitmap."},
+        {"too short to test", Bytes{'B', 'M'}, RecordBytes(kRecords),
+         "SOURCE does not begin with a 304-pixel wide tileset bitmap."},
+        {"wrong width", narrow, RecordBytes(kRecords),
+         "SOURCE does not begin with a 304-pixel wide tileset bitmap."},
+        {"source size", sourceBeyond, RecordBytes(kRecords),
+         "SOURCE has a tileset size beyond the end of the file."},
+        {"level size", good, levelBeyond, "LEVEL has a tileset size beyond the end of the file."},
+        {"size below the header", tiny, RecordBytes(kRecords),
+         "SOURCE does not begin with a valid tileset bitmap."},
+    };
+    for (const Case& c : cases) {
+        ScratchDir dir;
+        RecordingHost host;
+        std::string level = dir.Write("map.lvl", c.level);
+        std::string source = dir.Write("tiles.bmp", c.source);
+        EXPECT_FALSE(ApplyTileset(host, level, source, false).succeeded) << c.what;
+        std::string notice = c.notice;
+        notice.replace(0, notice.find(' '), notice.starts_with("SOURCE") ? source : level);
+        EXPECT_EQ(host.Summary(), std::vector<std::string>{Framed(notice)}) << c.what;
+        EXPECT_EQ(host.Messages(), std::vector<std::string>{"Tileset failure!"}) << c.what;
+        EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map.lvl", "tiles.bmp"})) << c.what;
+        EXPECT_EQ(ReadBytes(level), c.level) << c.what;
+    }
+}
+
+TEST(ApplyTileset, MissingFilesAreReported) {
+    ScratchDir dir;
+    RecordingHost host;
+    std::string level = dir.Write("map.lvl", RecordBytes(kRecords));
+    EXPECT_FALSE(ApplyTileset(host, level, dir.File("none.bmp"), false).succeeded);
+    EXPECT_FALSE(ApplyTileset(host, dir.File("gone.lvl"), level, false).succeeded);
+    EXPECT_EQ(host.Summary(),
+              (std::vector<std::string>{Framed(dir.File("none.bmp") + " could not be read."),
+                                        Framed(dir.File("gone.lvl") + " could not be read.")}));
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"map.lvl"});
+}
+
+TEST(ApplyTileset, FailedWriteLeavesNeitherOutputNorChangedLevel) {
+    for (bool replace : {false, true}) {
+        ScratchDir dir;
+        RecordingHost host;
+        FailNthWrite faults(1, WriteStep::Rename);
+        host.SetFaults(&faults);
+        Bytes level = Joined(PaintedTileset(160, 0, 5), RecordBytes(kRecords));
+        std::string levelPath = dir.Write("map.lvl", level);
+        std::string source = dir.Write("tiles.bmp", PaintedTileset());
+        EXPECT_FALSE(ApplyTileset(host, levelPath, source, replace).succeeded);
+        EXPECT_EQ(host.Messages(), std::vector<std::string>{"Tileset failure!"});
+        EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map.lvl", "tiles.bmp"}));
+        EXPECT_EQ(ReadBytes(levelPath), level);
+    }
+}
+
+TEST(ApplyTileset, CleaningKeepsCommentsDeclaredSoRecordsStartWhereTheHeaderSays) {
+    ScratchDir dir;
+    RecordingHost host;
+    host.SetOption(Option::CleanPalette, true);
+    Bytes tileset = PaintedTileset(160, 100, 4);
+    std::string level = dir.Write("map.lvl", RecordBytes(kRecords));
+    std::string source = dir.Write("tiles.bmp", tileset);
+    ASSERT_TRUE(ApplyTileset(host, level, source, false).succeeded);
+    Bytes result = ReadBytes(dir.File("map-0.lvl"));
+    LevelLayout layout = ParseLevel(result, TilesetSignature::BothBytes);
+    EXPECT_EQ(layout.tilesetSize, tileset.size());
+    EXPECT_EQ(ReadTileRecords(result, layout), kRecords);
+    auto palette = DefaultPaletteTable();
+    EXPECT_EQ(Bytes(result.begin() + 54, result.begin() + 1078), Bytes(palette.begin(), palette.end()));
+    EXPECT_EQ(Bytes(result.begin() + 1078, result.begin() + tileset.size()),
+              Bytes(tileset.begin() + 1078, tileset.end()));
+    EXPECT_EQ(host.Titles(), (std::vector<std::string>{"Porting tileset...", "Cleaning pallette...",
+                                                       "Copying map data..."}));
+}
+
+TEST(SplitLevel, GivesTheTilesetAndTheRecordsExactly) {
+    ScratchDir dir;
+    RecordingHost host;
+    Bytes tileset = PaintedTileset(160, 33, 6);
+    Bytes records = RecordBytes(kRecords);
+    std::string level = dir.Write("map.lvl", Joined(tileset, records));
+    dir.Write("map-s.bmp", "taken");
+    Outcome outcome = SplitLevel(host, level);
+    ASSERT_TRUE(outcome.succeeded);
+    EXPECT_EQ(outcome.created, (std::vector<std::string>{dir.File("map-s-0.bmp"), dir.File("map-s.lvl")}));
+    EXPECT_EQ(ReadBytes(dir.File("map-s-0.bmp")), tileset);
+    EXPECT_EQ(ReadBytes(dir.File("map-s.lvl")), records);
+    EXPECT_EQ(ReadBytes(level), Joined(tileset, records));
+    EXPECT_EQ(host.Titles(), (std::vector<std::string>{"Writing tileset...", "Writing level..."}));
+    EXPECT_TRUE(host.Summary().empty());
+}
+
+TEST(SplitLevel, CleaningChangesOnlyHeaderAndColours) {
+    ScratchDir dir;
+    RecordingHost host;
+    host.SetOption(Option::CleanPalette, true);
+    Bytes tileset = PaintedTileset(160, 33, 6);
+    std::string level = dir.Write("map.lvl", Joined(tileset, RecordBytes(kRecords)));
+    ASSERT_TRUE(SplitLevel(host, level).succeeded);
+    Bytes bitmap = ReadBytes(dir.File("map-s.bmp"));
+    ASSERT_EQ(bitmap.size(), tileset.size());
+    EXPECT_EQ(ReadU32(bitmap.data() + 2), tileset.size());
+    EXPECT_EQ(bitmap[54 + 4], 0x39);
+    EXPECT_EQ(Bytes(bitmap.begin() + 1078, bitmap.end()), Bytes(tileset.begin() + 1078, tileset.end()));
+}
+
+TEST(SplitLevel, RefusedLevelsWriteNothing) {
+    struct Case {
+        const char* what;
+        Bytes level;
+        std::string notice;
+    };
+    Bytes beyond = Joined(PaintedTileset(), RecordBytes(kRecords));
+    WriteU32(beyond.data() + 2, 0x7FFFFFFFu);
+    const Case cases[] = {
+        {"no tileset", RecordBytes(kRecords), "No tileset in LEVEL"},
+        {"empty", Bytes{}, "No tileset in LEVEL"},
+        {"size beyond the end", beyond, "LEVEL has a tileset size beyond the end of the file."},
+        {"cut off size field", Bytes{'B', 'M', 1, 2}, "LEVEL has a tileset size beyond the end of the file."},
+    };
+    for (const Case& c : cases) {
+        ScratchDir dir;
+        RecordingHost host;
+        std::string level = dir.Write("map.lvl", c.level);
+        EXPECT_FALSE(SplitLevel(host, level).succeeded) << c.what;
+        std::string notice = c.notice;
+        notice.replace(notice.find("LEVEL"), 5, level);
+        EXPECT_EQ(host.Summary(), std::vector<std::string>{Framed(notice)}) << c.what;
+        EXPECT_TRUE(host.Messages().empty()) << c.what;
+        EXPECT_EQ(dir.Names(), std::vector<std::string>{"map.lvl"}) << c.what;
+    }
+}
+
+TEST(SplitLevel, FailedSecondWriteTakesTheFirstBack) {
+    ScratchDir dir;
+    RecordingHost host;
+    FailNthWrite faults(2);
+    host.SetFaults(&faults);
+    std::string level = dir.Write("map.lvl", Joined(PaintedTileset(), RecordBytes(kRecords)));
+    EXPECT_FALSE(SplitLevel(host, level).succeeded);
+    EXPECT_EQ(host.Summary(),
+              std::vector<std::string>{Framed(dir.File("map-s.lvl") + " could not be written.")});
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"map.lvl"});
+}
+
+TEST(TileOperations, BatchesCountEveryChosenFile) {
+    ScratchDir dir;
+    RecordingHost host;
+    std::string tiles = dir.Write("tiles.bmp", PaintedTileset());
+    std::vector<std::string> files = {dir.Write("a.lvl", RecordBytes(kRecords)), dir.File("b.bmp"),
+                                      dir.Write("c.LVL", Joined(PaintedTileset(), RecordBytes(kRecords)))};
+    BatchOperation apply = ApplyTilesOperation(host, tiles);
+    EXPECT_EQ(apply.dialogTitle, "Apply tileset to level(s):");
+    BatchReport applied = RunBatch(host, files, apply.job);
+    EXPECT_EQ(apply.CompletionText(applied), "Tileset application complete.\r\n\r\n3 processed.");
+    EXPECT_EQ(applied.outcome.created, (std::vector<std::string>{dir.File("a-0.lvl"), dir.File("c.lvl")}));
+
+    BatchOperation split = SplitTilesOperation(host);
+    EXPECT_EQ(split.dialogTitle, "File(s) to split:");
+    BatchReport splitted = RunBatch(host, files, split.job);
+    EXPECT_EQ(split.CompletionText(splitted), "Level split completed.\r\n\r\n3 processed.");
+    EXPECT_EQ(splitted.outcome.created.size(), 2u);
+}
+
+TEST(ApplyAndSplit, RealLevelsComeBackByteForByte) {
+    VETRA_REQUIRE_REALDATA();
+    ScratchDir dir;
+    RecordingHost host;
+    std::string tiles = dir.Write("tiles.bmp", PaintedTileset(160, 7, 8));
+    for (const std::string& real : RealDataFiles(".lvl")) {
+        Bytes original = ReadBytes(real);
+        LevelLayout layout = ParseLevel(original, TilesetSignature::SecondByte);
+        if (layout.tilesetBeyondEnd) continue;
+        std::string level = dir.Write("level.lvl", original);
+        ASSERT_TRUE(ApplyTileset(host, level, tiles, true).succeeded) << real;
+        ASSERT_TRUE(SplitLevel(host, level).succeeded) << real;
+        EXPECT_EQ(ReadBytes(dir.File("level-s.bmp")), ReadBytes(tiles)) << real;
+        EXPECT_EQ(ReadBytes(dir.File("level-s.lvl")),
+                  Bytes(original.begin() + static_cast<std::ptrdiff_t>(layout.recordStart), original.end()))
+            << real;
+        for (const char* name : {"level.lvl", "level-s.bmp", "level-s.lvl"})
+            RemoveFileQuietly(dir.File(name));
+    }
+}
+
+}  // namespace
+}  // namespace vetra::Convert
