@@ -48,7 +48,7 @@ void AddOverlay(CLI::App& app, CommandContext& context) {
         ->required();
     command->callback([&context, arguments] {
         if (!IsLevelName(context, arguments->overlay)) return;
-        context.RunOperation(arguments->levels, Convert::OverlayOperation(context.host, arguments->overlay));
+        context.RunOperation(arguments->levels, Convert::OverlayOperation(context.host, std::make_shared<std::string>(arguments->overlay)));
     });
 }
 

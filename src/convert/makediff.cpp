@@ -2,11 +2,12 @@
 
 #include <vector>
 
-#include "convert/framednotice.h"
+#include "convert/filenotices.h"
 #include "convert/overlaycleaning.h"
 #include "convert/overlaylevel.h"
 #include "convert/progresstitle.h"
 #include "convert/recordsort.h"
+#include "convert/tilesetprimitives.h"
 #include "util/filenameext.h"
 #include "util/host.h"
 
@@ -45,7 +46,8 @@ void CleanDiff(ProgressTitle& title, std::vector<TileRecord>& records, std::size
 }
 
 Bytes DiffLevel(const OverlayLevel& unaltered, const std::vector<TileRecord>& records) {
-    Bytes out(unaltered.Tileset().begin(), unaltered.Tileset().end());
+    Bytes out;
+    if (unaltered.layout.hasTileset) CopyTileset(unaltered.bytes, out);
     for (const TileRecord& r : records) {
         if (r.tile == 0) continue;
         auto encoded = r.Encode();
@@ -72,12 +74,7 @@ Outcome MakeDiff(Host& host, const std::string& unaltered, const std::string& ed
 
     title.Show("Writing level...");
     std::string target = FileNameExt::UniqueFileName(unaltered);
-    try {
-        WriteFileSafely(target, DiffLevel(*before, b), host.Faults());
-    } catch (const FileError& error) {
-        host.AddText(FramedNotice(error.what()));
-        return Outcome::Failed();
-    }
+    if (!WriteOrReport(host, target, DiffLevel(*before, b))) return Outcome::Failed();
     return Outcome::Done({target});
 }
 

@@ -2,11 +2,12 @@
 
 #include <vector>
 
-#include "convert/framednotice.h"
+#include "convert/filenotices.h"
 #include "convert/overlaycleaning.h"
 #include "convert/overlaylevel.h"
 #include "convert/progresstitle.h"
 #include "convert/recordsort.h"
+#include "convert/tilesetprimitives.h"
 #include "util/filenameext.h"
 #include "util/host.h"
 
@@ -27,7 +28,8 @@ void CleanMerged(ProgressTitle& title, std::vector<MergeRecord>& records) {
 }
 
 Bytes MergedLevel(const OverlayLevel& level, const std::vector<MergeRecord>& records) {
-    Bytes out(level.Tileset().begin(), level.Tileset().end());
+    Bytes out;
+    if (level.layout.hasTileset) CopyTileset(level.bytes, out);
     for (const MergeRecord& r : records) {
         if (r.tile == 0) continue;
         auto encoded = TileRecord{r.x, r.y, r.tile}.Encode();
@@ -54,23 +56,18 @@ Outcome ApplyOverlay(Host& host, const std::string& level, const std::string& ov
 
     title.Show("Writing level...");
     std::string target = FileNameExt::UniqueFileName(level);
-    try {
-        WriteFileSafely(target, MergedLevel(*base, records), host.Faults());
-    } catch (const FileError& error) {
-        host.AddText(FramedNotice(error.what()));
-        return Outcome::Failed();
-    }
+    if (!WriteOrReport(host, target, MergedLevel(*base, records))) return Outcome::Failed();
     return Outcome::Done({target});
 }
 
-BatchOperation OverlayOperation(Host& host, const std::string& overlay) {
+BatchOperation OverlayOperation(Host& host, std::shared_ptr<const std::string> overlay) {
     BatchOperation operation;
     operation.dialogTitle = "Apply overlay to level(s):";
     operation.filter = kLevelFilter;
     operation.completion = "Overlay application complete.";
     operation.countWord = " processed.";
     operation.job.extension = ".lvl";
-    operation.job.routine = [&host, overlay](const std::string& level) { return ApplyOverlay(host, level, overlay); };
+    operation.job.routine = [&host, overlay](const std::string& level) { return ApplyOverlay(host, level, *overlay); };
     return operation;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "util/batchoperation.h"
@@ -21,7 +22,8 @@ inline constexpr const char* kOverlayDialogTitle = "Apply which overlay?";
 // surviving records sorted by y, then x.
 Outcome ApplyOverlay(Host& host, const std::string& level, const std::string& overlay);
 
-// The Overlay button's batch over the chosen levels, with the overlay already chosen.
-BatchOperation OverlayOperation(Host& host, const std::string& overlay);
+// The Overlay button's batch over the chosen levels. The overlay is read when each level's turn comes, so a
+// front end can ask for it after the batch is described.
+BatchOperation OverlayOperation(Host& host, std::shared_ptr<const std::string> overlay);
 
 }  // namespace vetra::Convert

@@ -1,5 +1,6 @@
 #include "convert/overlaylevel.h"
 
+#include "convert/filenotices.h"
 #include "convert/framednotice.h"
 #include "util/host.h"
 
@@ -15,7 +16,7 @@ std::optional<OverlayLevel> ReadOverlayLevel(Host& host, const std::string& path
     }
     level.layout = ParseLevel(level.bytes, TilesetSignature::BothBytes);
     if (level.layout.tilesetBeyondEnd) {
-        host.AddText(FramedNotice(path + " has a tileset size beyond the end of the file."));
+        ReportTilesetBeyondEnd(host, path);
         return std::nullopt;
     }
     return level;

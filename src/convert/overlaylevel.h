@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 
 #include "formats/level.h"
@@ -21,9 +20,6 @@ inline constexpr std::uintmax_t kOverlayReadLimit = 32u * 1024u * 1024u;
 struct OverlayLevel {
     Bytes bytes;
     LevelLayout layout;
-
-    // The level's tileset, byte for byte (empty without one).
-    std::span<const std::uint8_t> Tileset() const { return std::span(bytes).first(layout.recordStart); }
 };
 
 // Reads a level. A file that cannot be read, or whose tileset size runs past its end, gets a framed notice in

@@ -1,11 +1,14 @@
 #include "ui/commentswindow.h"
 
 #include <cmath>
+#include <cstdlib>
+#include <exception>
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "convert/comments.h"
+#include "ui/filedialog.h"
 #include "util/host.h"
 #include "util/textcodec.h"
 
@@ -100,5 +103,25 @@ void frmComments::OK_Click() {
 }
 
 void frmComments::Cancel_Click() { reject(); }
+
+void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable) {
+    bool wipe = selectedFormat < 0;
+    int filterIndex = std::abs(selectedFormat);
+    try {
+        std::string path = dialog.OpenFile({Convert::kInfoDialogTitle, Convert::kInfoFilter, filterIndex});
+        if (path.empty()) return;
+        if (wipe) {
+            Convert::WipeInfo(host, path);
+            return;
+        }
+        frmComments* window = owner->findChild<frmComments*>(QString(), Qt::FindDirectChildrenOnly);
+        if (window == nullptr) window = new frmComments(host, owner);
+        window->Load(path, editable);
+        window->exec();
+    } catch (const std::exception& error) {
+        host.MessageBox("Error in FileInfo()\r\n  SelectedFormat = " + std::to_string(filterIndex) +
+                        "\r\n  Editable = " + (editable ? "True" : "False") + "\r\n  Error: " + error.what());
+    }
+}
 
 }  // namespace vetra::ui

@@ -13,6 +13,8 @@ class Host;
 
 namespace vetra::ui {
 
+class FileDialog;
+
 // The window "Embedded Comments": the comments of one tileset file in a text box, editable or read-only. OK
 // writes an edited text back through the host (whose "Don't Overwrite Files" option is read at that moment);
 // Cancel writes nothing. Failures of the write are the engine's message boxes; the window only hides.
@@ -49,5 +51,11 @@ private:
     QPushButton* ok_;
     QPushButton* cancel_;
 };
+
+// The procedure behind the three Info buttons: asks for a file ("View info from file:", the filter entry
+// selectedFormat, its absolute value), then wipes its comments when selectedFormat is negative, or else shows
+// them in the comments window, created on first use as a child of owner and kept, and returns when it hides.
+// A cancelled dialog ends it silently; any other error gets the "Error in FileInfo()" message box.
+void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable);
 
 }  // namespace vetra::ui

@@ -9,6 +9,7 @@
 #include "levelfixture.h"
 #include "support/scratchdir.h"
 #include "util/recordinghost.h"
+#include "util/writefaults.h"
 
 namespace vetra::Convert {
 namespace {
@@ -204,6 +205,20 @@ TEST(Overlay, BadInputsAreRefusedWithoutOutput) {
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"o.lvl"});
 }
 
+TEST(Overlay, FailedWriteLeavesNoOutput) {
+    struct FailFlush : WriteFaults {
+        bool ShouldFail(WriteStep step) override { return step == WriteStep::Flush; }
+    } faults;
+    for (Operation operation : {Operation::Overlay, Operation::Diff}) {
+        Result run;
+        run.host.SetFaults(&faults);
+        RunOn(operation, LevelBytes({}, {{1, 1, 1}}), LevelBytes({}, {{2, 2, 2}}), run);
+        EXPECT_FALSE(run.outcome.succeeded);
+        ASSERT_EQ(run.host.Summary().size(), 1u);
+        EXPECT_NE(run.host.Summary()[0].find("a-0.lvl could not be written."), std::string::npos);
+    }
+}
+
 TEST(Overlay, TruncatedRecordAndBitsBeyondTheMapSurvive) {
     auto level = LevelBytes({}, {{4000, 4095, 3}});
     level.push_back(0x77);  // a cut-off record is ignored
@@ -243,7 +258,7 @@ TEST(Overlay, BatchDescription) {
     ScratchDir dir;
     std::string overlay = dir.Write("diff.lvl", LevelBytes({}, {{1, 1, 9}}));
     std::string level = dir.Write("map.lvl", LevelBytes({}, {{1, 1, 1}}));
-    BatchOperation operation = OverlayOperation(host, overlay);
+    BatchOperation operation = OverlayOperation(host, std::make_shared<std::string>(overlay));
     EXPECT_EQ(operation.dialogTitle, "Apply overlay to level(s):");
     EXPECT_EQ(operation.filter, "SubSpace Levels (*.lvl)|*.lvl");
     BatchReport report = RunBatch(host, {level, dir.File("notes.txt")}, operation.job);
