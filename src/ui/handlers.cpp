@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include "convert/blanktileset.h"
 #include "convert/makediff.h"
 #include "convert/overlay.h"
 #include "ui/about.h"
@@ -62,7 +63,12 @@ void UI::cmdTileset_Click() {
 
 void UI::cmdApplyTileset_Click() {}
 void UI::cmdSplitLevel_Click() {}
-void UI::cmdMakeTileset_Click() {}
+void UI::cmdMakeTileset_Click() {
+    BatchOperation operation{"Create blank tileset as:", "Bitmap Files (*.bmp)|*.bmp", "Blank tileset created.",
+                             "", false, {}};
+    operation.job.routine = [this](const std::string& path) { return Convert::MakeBlankTileset(*this, path); };
+    RunSaveOperation(operation);
+}
 
 // Info
 void UI::cmdGetInfo_Click() { RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, false); }); }
