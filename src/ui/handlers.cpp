@@ -5,6 +5,7 @@
 
 #include "convert/blanktileset.h"
 #include "convert/makediff.h"
+#include "convert/mapconversion.h"
 #include "convert/overlay.h"
 #include "ui/about.h"
 #include "ui/commentswindow.h"
@@ -30,7 +31,7 @@ void UI::ConnectButtons() {
 }
 
 // Maps
-void UI::cmdConvert_Click() {}
+void UI::cmdConvert_Click() { RunOperation(Convert::ConvertOperation(*this), {1, {}, WallTilePickerStep()}); }
 void UI::cmdFixLVL_Click() {}
 void UI::cmdMergeLvls_Click() {
     auto overlay = std::make_shared<std::string>();
