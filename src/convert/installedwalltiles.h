@@ -10,7 +10,8 @@ namespace vetra::Convert {
 
 // Installs the first count WallTiles of both arrays (never more than either array holds, nor more than 32);
 // a count below 1 empties the set.
-void SetWallTiles(int count, std::span<const bool> diagonalsFlags, std::span<const WallTileEntries> definitions);
+void SetWallTiles(int count, std::span<const bool> diagonalsFlags,
+                  std::span<const WallTileEntries> definitions);
 void SetWallTiles(const ConverterWallTiles& wallTiles);
 
 // The set in force.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
+#include "convert/blanktileset.h"
 #include "ui/about.h"
 #include "ui/mainwindow.h"
 
@@ -43,7 +44,12 @@ void UI::cmdTileset_Click() {
 
 void UI::cmdApplyTileset_Click() {}
 void UI::cmdSplitLevel_Click() {}
-void UI::cmdMakeTileset_Click() {}
+void UI::cmdMakeTileset_Click() {
+    BatchOperation operation{"Create blank tileset as:", "Bitmap Files (*.bmp)|*.bmp", "Blank tileset created.",
+                             "", false, {}};
+    operation.job.routine = [this](const std::string& path) { return Convert::MakeBlankTileset(*this, path); };
+    RunSaveOperation(operation);
+}
 
 // Info
 void UI::cmdGetInfo_Click() {}

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "ui/qtfiledialog.h"
@@ -32,6 +33,7 @@ void Info::AddText(const std::string& text) {
     txtInfo_->insertPlainText(DisplayText(text) + QLatin1Char('\n'));
     txtInfo_->moveCursor(QTextCursor::End);
     txtInfo_->ensureCursorVisible();
+    txtInfo_->verticalScrollBar()->setValue(txtInfo_->verticalScrollBar()->maximum());
     if (parentWidget()) parentWidget()->update();
     QCoreApplication::processEvents();
 }

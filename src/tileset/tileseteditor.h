@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "tileset/tilesetbytes.h"
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QToolButton;
+
+namespace vetra::ui {
+class FileDialog;
+}
+
+namespace vetra::tileset {
+
+class TileGrid;
+
+// The tileset editor "Custom Tileset Creation": composes a custom tileset out of tiles dragged from a source
+// tileset or from itself, and saves it as a bitmap. Every failure is reported in a message box of the common
+// dialog; nothing is thrown.
+class Tileset : public QDialog {
+    Q_OBJECT
+public:
+    // The windows the editor opens.
+    struct Hooks {
+        // The tileset picker, shown modally; the chosen file, or nothing when it was cancelled.
+        std::function<std::optional<std::string>()> pickTileset;
+        // The comments editor, shown modally for a saved file in edit mode.
+        std::function<void(const std::string& file)> editComments;
+    };
+
+    Tileset(ui::FileDialog& dialogs, Hooks hooks, QWidget* parent = nullptr);
+
+    // The source file to load when the window is shown.
+    void SetFileName(const std::string& path) { fileName_ = path; }
+
+    // What the window holds, for its owner and tests.
+    const TilesetBytes& Custom() const { return custom_; }
+    const TilesetBytes& Source() const { return source_; }
+    bool Modified() const { return modified_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+public slots:
+    // The close box and Escape act as "Finished".
+    void reject() override;
+
+private:
+    void BuildControls();
+    QPushButton* Command(const QString& caption, const QString& hint, int left);
+    QToolButton* Tool(const QIcon& icon, const QString& name, const QString& hint, int left);
+    void Activate();
+    bool DoLoad();
+    void MakePicture();
+    void MakeBottomPicture();
+    void DoMakePicture(const std::string& path);
+    void SelfCopy();
+    void CopyTiles();
+    void ShowTileName(QPoint pixel);
+    void ShowVersion();
+
+    void Source_MouseDown(QPoint pixel, Qt::MouseButton button);
+    void Source_MouseMove(QPoint pixel);
+    void Source_MouseUp(QPoint pixel, Qt::MouseButton button);
+    void Custom_MouseDown(QPoint pixel, Qt::MouseButton button);
+    void Custom_MouseMove(QPoint pixel);
+    void Custom_MouseUp(QPoint pixel, Qt::MouseButton button);
+    void Swap_Click();
+    void Drop_Click();
+    void Recolor_Click();
+    void Hole_Click();
+    void cmdNewSource_Click();
+    void cmdSaveCustom_Click();
+    void cmdClear_Click();
+    void cmdFinished_Click();
+
+    ui::FileDialog& dialogs_;
+    Hooks hooks_;
+    std::string fileName_;
+    bool modified_ = false;
+    TilesetBytes custom_, source_, spare_;
+    int x0_ = -1, y0_ = -1, x1_ = -1, y1_ = -1;
+    bool fromCustom_ = false;
+    int cx0_ = 0, cy0_ = 0, cx1_ = 0, cy1_ = 0;
+    bool draggingSource_ = false, draggingCustom_ = false;
+
+    TileGrid* customImage_ = nullptr;
+    TileGrid* sourceImage_ = nullptr;
+    QPushButton* saveCustom_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+};
+
+}  // namespace vetra::tileset
