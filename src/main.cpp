@@ -2,12 +2,18 @@
 #include <QIcon>
 
 #include "ui/mainwindow.h"
+#include "ui/screenshots.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VETRA"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vetra.svg")));
     vetra::ui::UI window;
+    // For the documentation: "vetra --screenshots DIR" saves each tab and quits.
+    QStringList arguments = QApplication::arguments();
+    qsizetype option = arguments.indexOf(QStringLiteral("--screenshots"));
+    if (option > 0 && option + 1 < arguments.size())
+        return vetra::ui::SaveTabScreenshots(window, arguments[option + 1]) ? 0 : 1;
     window.show();
     return QApplication::exec();
 }

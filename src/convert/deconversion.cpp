@@ -140,11 +140,11 @@ MapDrawing DrawRecords(ProgressTitle& title, const std::vector<TileRecord>& reco
 // Writes the tileset at the head of the level to its own bitmap; its size, or nothing when it could not be
 // written.
 std::optional<std::uint32_t> WriteTileset(Host& host, ProgressTitle& title, const Bytes& level,
-                                          const std::string& tilesetPath) {
+                                          const std::string& levelPath, const std::string& tilesetPath) {
     title.Show("Writing tileset...");
     Bytes tileset;
     std::uint32_t size = CopyTileset(level, tileset);
-    CleanTilesetCopyIfChosen(host, title, tileset, TilesetHeightByte(level));
+    CleanTilesetCopyIfChosen(host, title, tileset, TilesetHeightByte(level), levelPath);
     if (!WriteOrReport(host, tilesetPath, tileset)) return std::nullopt;
     return size;
 }
@@ -169,7 +169,7 @@ DeconversionResult LevelToBitmaps(Host& host, const std::string& levelPath, cons
             ReportUnusableTileset(host, levelPath, layout);
             return result;
         }
-        std::optional<std::uint32_t> written = WriteTileset(host, title, *level, tilesetPath);
+        std::optional<std::uint32_t> written = WriteTileset(host, title, *level, levelPath, tilesetPath);
         if (!written) return result;
         tilesetSize = *written;
         result.outcome.created.push_back(tilesetPath);

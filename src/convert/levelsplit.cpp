@@ -34,7 +34,7 @@ Outcome SplitLevel(Host& host, const std::string& levelPath) {
     title.Show("Writing tileset...");
     Bytes tileset;
     CopyTileset(*level, tileset);
-    CleanTilesetCopyIfChosen(host, title, tileset, TilesetHeightByte(*level));
+    CleanTilesetCopyIfChosen(host, title, tileset, TilesetHeightByte(*level), levelPath);
     title.Show("Writing level...");
     std::span<const std::uint8_t> records = std::span(*level).subspan(layout.recordStart);
     if (!WriteOrReport(host, bitmapOut, tileset)) return Outcome::Failed();

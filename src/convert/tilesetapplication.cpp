@@ -69,7 +69,7 @@ Outcome ApplyTileset(Host& host, const std::string& levelPath, const std::string
     title.Show("Porting tileset...");
     Bytes result;
     CopyTileset(*source, result);
-    CleanTilesetCopyIfChosen(host, title, result, TilesetHeightByte(*source));
+    CleanTilesetCopyIfChosen(host, title, result, TilesetHeightByte(*source), sourcePath);
     source.reset();
     title.Show("Copying map data...");
     result.insert(result.end(), level->begin() + static_cast<std::ptrdiff_t>(old.recordStart), level->end());

@@ -1,8 +1,10 @@
 #include "convert/tilesetprimitives.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "convert/defaultpalette.h"
+#include "convert/framednotice.h"
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "util/host.h"
@@ -19,6 +21,17 @@ void WriteAt(Bytes& file, std::size_t offset, std::span<const std::uint8_t> byte
 // The file-size field and the reserved bytes: offsets 2 to 9.
 constexpr std::size_t kKeptStart = 2;
 constexpr std::size_t kKeptEnd = 10;
+
+// Why the standard header and palette cannot go over this tileset, or "" when they can. A copy too short for
+// a header is cleaned all the same, as before: there is no layout to ruin.
+std::string CleaningRefusal(std::span<const std::uint8_t> copy) {
+    std::optional<BitmapInfo> header = ReadBitmapInfo(copy);
+    if (!header) return {};
+    if (header->bitsPerPixel != 8 || header->compression != 0)
+        return "the tileset is not an 8-bit uncompressed bitmap";
+    if (header->pixelOffset != kPixelOffset) return "the tileset's colour table is not the full 256 colours";
+    return {};
+}
 
 }  // namespace
 
@@ -50,8 +63,13 @@ void CleanTilesetCopy(Host& host, Bytes& copy, std::uint8_t height) {
     if (headerWritten) WriteAt(copy, kKeptStart, kept);
 }
 
-void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height) {
+void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height,
+                              const std::string& path) {
     if (!host.OptionValue(Option::CleanPalette)) return;
+    if (std::string refusal = CleaningRefusal(copy); !refusal.empty()) {
+        host.AddText(FramedNotice(path + ": " + refusal + "; its palette was left unchanged."));
+        return;
+    }
     title.Show("Cleaning pallette...");
     CleanTilesetCopy(host, copy, height);
 }

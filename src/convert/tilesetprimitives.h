@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 #include "convert/progresstitle.h"
 #include "util/fileio.h"
@@ -32,6 +33,9 @@ std::uint32_t CopyTileset(std::span<const std::uint8_t> source, Bytes& destinati
 void CleanTilesetCopy(Host& host, Bytes& copy, std::uint8_t height);
 
 // Cleans the copy, showing "Cleaning pallette..." on the title, when the "Clean Palette" option is checked.
-void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height);
+// A tileset whose pixels are not 8-bit, uncompressed and behind a full colour table at offset 1078 would be
+// ruined by the standard header and palette: it stays as it is, with a framed notice naming the path.
+void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height,
+                              const std::string& path);
 
 }  // namespace vetra::Convert

@@ -1,6 +1,8 @@
 #include "tileset/tilesetbytes.h"
 
+#include <array>
 #include <fstream>
+#include <optional>
 
 #include "formats/bitmapheader.h"
 #include "util/nativepath.h"
@@ -26,6 +28,14 @@ TilesetBytes ReadTilesetBytes(const std::string& path) {
     if (!file.read(reinterpret_cast<char*>(tileset.pixels.data()), static_cast<std::streamsize>(wanted)))
         throw FileError(path, "is shorter than the tiles it declares");
     return tileset;
+}
+
+bool HoldsRaw8BitPixels(const std::string& path) {
+    std::ifstream file(NativePath(path), std::ios::binary);
+    std::array<std::uint8_t, kBitmapHeaderSize> header{};
+    if (!file.read(reinterpret_cast<char*>(header.data()), header.size())) return true;
+    std::optional<BitmapInfo> info = ReadBitmapInfo(header);
+    return info->bitsPerPixel == 8 && info->compression == 0 && info->pixelOffset == kTilesetHeadSize;
 }
 
 void DescribeFullTileset(Bytes& head) {

@@ -25,6 +25,11 @@ struct TilesetBytes {
 // the file is unreadable or shorter than the rows it declares.
 TilesetBytes ReadTilesetBytes(const std::string& path);
 
+// True unless the bitmap's header says its pixels are other than 8-bit, uncompressed and behind a full colour
+// table at offset 1078, the one layout the editors compose byte by byte. A header that cannot be read is left
+// to ReadTilesetBytes to report.
+bool HoldsRaw8BitPixels(const std::string& path);
+
 // Rewrites a head to describe a full 304 x 160 tileset of 49718 bytes, as the tileset editor keeps a padded
 // one.
 void DescribeFullTileset(Bytes& head);

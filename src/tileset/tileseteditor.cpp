@@ -176,6 +176,12 @@ void Tileset::Activate() {
 }
 
 bool Tileset::DoLoad() {
+    // Read as 8-bit pixels, a tileset of another layout would come out as noise and be saved so.
+    if (!HoldsRaw8BitPixels(fileName_)) {
+        dialogs_.MessageBox(fileName_ +
+                            " is not an 8-bit uncompressed tileset; the tileset editor cannot edit it.");
+        return false;
+    }
     TilesetBytes loaded;
     try {
         loaded = ReadTilesetBytes(fileName_);

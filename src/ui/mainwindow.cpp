@@ -111,6 +111,12 @@ void UI::BuildTabStrip(QWidget* central) {
     tabStrip_->setObjectName(QStringLiteral("TabStrip"));
     tabStrip_->setGeometry(0, 0, Pixels(3105), Pixels(315));
     tabStrip_->setExpanding(false);
+    // Four captions must share 207 pixels, as in the original layout; scroll arrows would hide the last tab.
+    tabStrip_->setUsesScrollButtons(false);
+    tabStrip_->setStyleSheet(QStringLiteral(
+        "QTabBar::tab { padding: 1px 7px; border: 1px solid palette(mid); border-bottom: none;"
+        " border-top-left-radius: 3px; border-top-right-radius: 3px; background: palette(button); }"
+        "QTabBar::tab:selected { background: palette(window); }"));
     for (const TabSpec& tab : kTabs) {
         int index = tabStrip_->addTab(QString::fromLatin1(tab.caption));
         tabStrip_->setTabData(index, QString::fromLatin1(tab.key));

@@ -15,18 +15,21 @@ BatchReport RunBatch(Host& host, const std::vector<std::string>& paths, const Ba
     report.chosen = static_cast<int>(paths.size());
     report.outcome.succeeded = true;
     host.ClearText();
+    std::size_t total = paths.size();
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const std::string& path = paths[i];
         if (progressLines)
-            host.AddText("(" + std::to_string(i + 1) + "/" + std::to_string(paths.size()) +
+            host.AddText("(" + std::to_string(i + 1) + "/" + std::to_string(total) +
                          ") Processing file: " + path);
         if (!FileNameExt::HasExtension(path, job.extension)) {
             host.AddText(WrongExtensionText(path, job.extension));
             ++report.rejected;
+            if (job.rejectionsLowerTotal) --total;
             continue;
         }
         if (job.admit && !job.admit(path)) {
             ++report.rejected;
+            if (job.rejectionsLowerTotal) --total;
             continue;
         }
         if (job.beforeEach) job.beforeEach();

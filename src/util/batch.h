@@ -19,6 +19,8 @@ struct BatchJob {
     std::function<bool(const std::string& path)> admit;
     // Optional step before each accepted file (emptying the WallTile set, say).
     std::function<void()> beforeEach;
+    // Each rejected file lowers the total that later "(i/n)" lines show (the Convert button counts so).
+    bool rejectionsLowerTotal = false;
 };
 
 // What a batch did.

@@ -150,10 +150,10 @@ TEST(CleanTilesetCopy, OnlyWhenChosen) {
     Bytes original = copy;
     {
         ProgressTitle title(host);
-        CleanTilesetCopyIfChosen(host, title, copy, 160);
+        CleanTilesetCopyIfChosen(host, title, copy, 160, "t.bmp");
         EXPECT_EQ(copy, original);
         host.SetOption(Option::CleanPalette, true);
-        CleanTilesetCopyIfChosen(host, title, copy, 160);
+        CleanTilesetCopyIfChosen(host, title, copy, 160, "t.bmp");
     }
     EXPECT_NE(copy, original);
     EXPECT_EQ(host.Titles(), std::vector<std::string>{"Cleaning pallette..."});

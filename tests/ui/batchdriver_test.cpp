@@ -235,6 +235,24 @@ private slots:
         QCOMPARE(f.dialog->Messages(), std::vector<std::string>{"Blank tileset created."});
     }
 
+    void summaryClosedDuringTheRun() {
+        Fixture f;
+        BatchOperation operation = Deconversion(nullptr);
+        operation.job.routine = [&](const std::string&) {
+            f.window.SummaryWindow()->close();
+            f.window.AddText("written after the close");
+            return Outcome::Done();
+        };
+        f.dialog->QueueFiles({"/a.lvl", "/b.lvl"});
+        f.window.RunOperation(operation);
+        QCOMPARE(f.dialog->Messages().size(), std::size_t(1));
+        QTRY_VERIFY(f.window.SummaryWindow() == nullptr);
+        std::vector<std::string> seen;
+        f.dialog->QueueFiles({"/c.lvl"});
+        f.window.RunOperation(Deconversion(&seen));
+        QCOMPARE(f.SummaryLines(), QStringList{"(1/1) Processing file: /c.lvl"});
+    }
+
     void twoBatchesStartEmpty() {
         Fixture f;
         std::vector<std::string> seen;

@@ -87,6 +87,7 @@ private slots:
     void SavingKeepsBytesBehindAndNeverDeclaresPastTheEnd();
     void SwapDropAndRecolor();
     void UnreadableSourceIsReported();
+    void SourceOfAnotherLayoutIsRefused();
     void StatusBarNamesTheTileUnderTheMouse();
 };
 
@@ -283,6 +284,21 @@ void TilesetEditorTest::UnreadableSourceIsReported() {
     QVERIFY(editor.window.Custom().Empty());
     editor.Drag(editor.Custom(), Tile(0, 0), Tile(1, 1));  // nothing to paste on: ignored
     QVERIFY(!editor.window.Modified());
+}
+
+// Zones use 24- and 32-bit and compressed tilesets; read as 8-bit pixels they would turn to noise.
+void TilesetEditorTest::SourceOfAnotherLayoutIsRefused() {
+    for (auto [bits, compression] : {std::pair{24, 0}, std::pair{32, 0}, std::pair{8, 1}}) {
+        Bytes other = vetra::test::NumberedTileset();
+        vetra::WriteU16(&other[28], static_cast<std::uint16_t>(bits));
+        vetra::WriteU32(&other[30], static_cast<std::uint32_t>(compression));
+        Editor editor(other);
+        QCOMPARE(editor.dialogs.Messages(),
+                 std::vector<std::string>{
+                     editor.dir.File("source.bmp") +
+                     " is not an 8-bit uncompressed tileset; the tileset editor cannot edit it."});
+        QVERIFY(editor.window.Custom().Empty());
+    }
 }
 
 void TilesetEditorTest::StatusBarNamesTheTileUnderTheMouse() {

@@ -1,0 +1,67 @@
+#include "cfgset/settingsorder.h"
+
+#include <exception>
+
+#include "cfgset/caseblind.h"
+#include "cfgset/progress.h"
+#include "cfgset/shellsort.h"
+
+namespace vetra::CfgSet {
+namespace {
+
+bool CategorySortsAfter(const SettingsRecord& a, const SettingsRecord& b) { return SortsAfter(a.cat, b.cat); }
+
+// Ship records carry their ship number as Cat while they are sorted.
+bool ShipSortsAfter(const SettingsRecord& a, const SettingsRecord& b) {
+    int byName = CompareCaseBlind(a.name, b.name);
+    return byName > 0 || (byName == 0 && SortsAfter(a.cat, b.cat));
+}
+
+// Works on copies, so that the list keeps its order when anything fails.
+void ArrangeInSetOrder(Host& host, SettingsRecords& records) {
+    ShowProgress(host, "Dividing data...");
+    SettingsRecords normal;
+    SettingsRecords ships;
+    for (const SettingsRecord& record : records) {
+        int ship = ShipNumber(record.cat);
+        if (ship == 0) {
+            normal.push_back(record);
+        } else {
+            ships.push_back(record);
+            ships.back().cat = std::to_string(ship);
+        }
+    }
+    ShowProgress(host, "Sorting normal data...");
+    ShellSort(normal, CategorySortsAfter);
+    ShowProgress(host, "Sorting ship data...");
+    ShellSort(ships, ShipSortsAfter);
+    ShowProgress(host, "Recombining data...");
+    for (SettingsRecord& record : ships) {
+        record.cat = std::string(kShipCategories[std::stoi(record.cat) - 1]);
+        normal.push_back(std::move(record));
+    }
+    records = std::move(normal);
+}
+
+}  // namespace
+
+int ShipNumber(std::string_view category) {
+    for (std::size_t i = 0; i < kShipCategories.size(); ++i)
+        if (EqualCaseBlind(category, kShipCategories[i])) return int(i) + 1;
+    return 0;
+}
+
+void SortByCategory(Host& host, SettingsRecords& records) {
+    ShowProgress(host, "Sorting data...");
+    ShellSort(records, CategorySortsAfter);
+}
+
+void SortToSetOrder(Host& host, SettingsRecords& records) {
+    try {
+        ArrangeInSetOrder(host, records);
+    } catch (const std::exception&) {
+        host.MessageBox("Error in SortToSetOrder!");  // the caller writes the list in the order it has
+    }
+}
+
+}  // namespace vetra::CfgSet

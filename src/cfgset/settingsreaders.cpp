@@ -1,0 +1,128 @@
+#include "cfgset/settingsreaders.h"
+
+#include <string_view>
+#include <vector>
+
+#include "cfgset/progress.h"
+#include "util/fileerror.h"
+#include "util/fileio.h"
+#include "util/filenameext.h"
+#include "util/splitstring.h"
+#include "util/textcodec.h"
+
+namespace vetra::CfgSet {
+namespace {
+
+constexpr std::string_view kSetFormatMessage = "Not Cat:Name:Val:Min:Max:Desc in .set!";
+constexpr std::string_view kCommentFormatMessage = "Bad format in comment file!";
+
+std::vector<std::string> ReadLines(const std::string& path) {
+    Bytes bytes = ReadWholeFile(path, kSettingsReadLimit);
+    std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::vector<std::string> lines = TextCodec::SplitTextLines(TextCodec::StripUtf8Bom(text));
+    if (lines.empty()) throw FileError(path, "holds no line");
+    return lines;
+}
+
+// Empty lines and lines that begin with a blank are the files' own comments.
+bool IsSkipped(const std::string& line) { return line.empty() || line[0] == ' '; }
+
+void CountRecord(Host& host, std::size_t count, const char* word) {
+    if (count % 25 == 0) ShowProgress(host, std::to_string(count) + word);
+}
+
+std::string LineText(int number) { return "line " + std::to_string(number) + ": "; }
+
+// Reads Cat:Name:Val:Min:Max:Desc lines with the "*" inheritance; shared by the .set reader and .set comments.
+SettingsRecords ReadSetLines(Host& host, const std::string& path, std::string_view message, const char* word) {
+    SettingsRecords records;
+    std::vector<std::string> fields;
+    int number = 0;
+    for (const std::string& line : ReadLines(path)) {
+        ++number;
+        if (IsSkipped(line)) continue;
+        int count = SplitString::SplitFieldsMax(':', line, 6, fields);
+        bool inherits = count >= 4 && fields[3] == "*";
+        if (!inherits && count < 6) {
+            host.MessageBox(std::string(message));
+            if (count < 5) continue;  // a separator or stray line: nothing to keep
+        }
+        SettingsRecord record{fields[0], fields[1], fields[2]};
+        if (inherits) {
+            if (records.empty()) throw FileError(path, LineText(number) + "\"*\" on the first record");
+            record.min = records.back().min;
+            record.max = records.back().max;
+            record.desc = records.back().desc;
+        } else {
+            record.min = fields[3];
+            record.max = fields[4];
+            if (count > 5) record.desc = fields[5];
+        }
+        records.push_back(std::move(record));
+        CountRecord(host, records.size(), word);
+    }
+    return records;
+}
+
+SettingsRecords ReadTemplateLines(Host& host, const std::string& path) {
+    SettingsRecords records;
+    std::vector<std::string> fields;
+    for (const std::string& line : ReadLines(path)) {
+        if (IsSkipped(line)) continue;
+        int count = SplitString::SplitFieldsMax(':', line, 5, fields);
+        if (count < 5) {
+            host.MessageBox(std::string(kCommentFormatMessage));
+            if (count < 4) continue;
+        }
+        SettingsRecord record{fields[0], fields[1], "", fields[2], fields[3]};
+        if (count > 4) record.desc = fields[4];
+        records.push_back(std::move(record));
+        CountRecord(host, records.size(), " comments loaded...");
+    }
+    return records;
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    std::size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+// "[Name]" less its first and last character, whatever the last one is.
+std::string SectionName(const std::string& line) {
+    std::string_view inner = line.size() < 2 ? std::string_view() : std::string_view(line).substr(1, line.size() - 2);
+    return std::string(TrimBlanks(inner));
+}
+
+}  // namespace
+
+SettingsRecords ReadSetRecords(Host& host, const std::string& path) {
+    return ReadSetLines(host, path, kSetFormatMessage, " records loaded...");
+}
+
+SettingsRecords ReadCfgRecords(Host& host, const std::string& path) {
+    SettingsRecords records;
+    std::string category;
+    for (const std::string& line : ReadLines(path)) {
+        if (IsSkipped(line) || line[0] == ';') continue;
+        if (line[0] == '[') {
+            category = SectionName(line);
+            continue;
+        }
+        std::size_t equals = line.find('=');
+        if (equals == std::string::npos) continue;
+        records.push_back({category, line.substr(0, equals), line.substr(equals + 1)});
+        CountRecord(host, records.size(), " records loaded...");
+    }
+    return records;
+}
+
+SettingsRecords ReadCommentRecords(Host& host, const std::string& path) {
+    if (IsSetCommentFile(path)) return ReadSetLines(host, path, kCommentFormatMessage, " comments loaded...");
+    return ReadTemplateLines(host, path);
+}
+
+bool IsSetCommentFile(const std::string& path) { return FileNameExt::HasExtension(path, ".set"); }
+
+}  // namespace vetra::CfgSet

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace vetra::ui {
+
+class UI;
+
+// Saves a picture of the main window on each of its tabs as DIR/tab-<caption>.png, and the about
+// picture as DIR/about.png, for the documentation.
+// Returns false when a picture could not be written.
+bool SaveTabScreenshots(UI& window, const QString& directory);
+
+}  // namespace vetra::ui

@@ -1,0 +1,110 @@
+#include "cfgset/settingswriters.h"
+
+#include <gtest/gtest.h>
+
+#include "support/scratchdir.h"
+#include "util/fileerror.h"
+#include "util/recordinghost.h"
+#include "util/writefaults.h"
+
+namespace vetra::CfgSet {
+namespace {
+
+using test::ScratchDir;
+
+std::string Text(const std::vector<std::uint8_t>& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+class SettingsWriters : public ::testing::Test {
+protected:
+    std::string SetText(const SettingsRecords& records) {
+        WriteSetRecords(host, records, dir.File("out.set"));
+        return Text(test::ReadBytes(dir.File("out.set")));
+    }
+    std::string CfgText(const SettingsRecords& records, bool descriptions) {
+        WriteCfgRecords(host, records, dir.File("out.cfg"), descriptions);
+        return Text(test::ReadBytes(dir.File("out.cfg")));
+    }
+
+    ScratchDir dir;
+    RecordingHost host;
+};
+
+TEST_F(SettingsWriters, SetAbbreviatesRepeatedDescriptions) {
+    EXPECT_EQ(SetText({{"Misc", "A", "1", "0", "9", "d:e"},
+                       {"Misc", "B", "2", "0", "9", "d:e"},
+                       {"Misc", "C", "3", "0", "9", "d:e"},
+                       {"Misc", "D", "4", "0", "9", "D:E"},  // case alone differs: "*" would lose it
+                       {"Misc", "E", "5", "", "", ""},
+                       {"Misc", "F", "6", "", "", ""},
+                       {"Misc", "G", "7", "Yeah, buddy!", "", ""}}),
+              "Misc:A:1:0:9:d:e\r\n"
+              "Misc:B:2:*\r\n"
+              "Misc:C:3:*\r\n"
+              "Misc:D:4:0:9:D:E\r\n"
+              "Misc:E:5:::\r\n"
+              "Misc:F:6:::\r\n"
+              "Misc:G:7:Yeah, buddy!::\r\n");
+    EXPECT_TRUE(host.Summary().empty());
+}
+
+TEST_F(SettingsWriters, SetWarnsOfWhatItCannotKeep) {
+    SetText({{"Owner", "Name", "Cloud :(", "", "", ""}, {" Padded", "x", "1", "", "", ""},
+             {"Misc", "y", "1", "*", "", ""}, {"Misc", "z", "1", "", "", "a:b"}});
+    ASSERT_EQ(host.Summary().size(), 3u);
+    EXPECT_EQ(host.Summary()[0],
+              "Warning: the setting Name of [Owner] holds \":\" before its description, which a .set file cannot "
+              "keep; it will read back differently.");
+}
+
+TEST_F(SettingsWriters, CfgSectionsAndDescriptions) {
+    SettingsRecords records = {{"", "Top", "0", "", "", ""},
+                               {"Bullet", "Speed", "a=b", "1", "2", "fast: yes"},
+                               {"Misc", "X", "1", "", "", ""},
+                               {"MISC", "Y", "2", "", "", ""}};
+    EXPECT_EQ(CfgText(records, false), "Top=0\r\n\r\n[Bullet]\r\nSpeed=a=b\r\n\r\n[Misc]\r\nX=1\r\nY=2\r\n");
+    EXPECT_EQ(CfgText(records, true),
+              "Top=0\r\n;::\r\n\r\n[Bullet]\r\nSpeed=a=b\r\n;1:2:fast: yes\r\n\r\n[Misc]\r\nX=1\r\n;::\r\nY=2\r\n;::\r\n");
+}
+
+TEST_F(SettingsWriters, CfgWarnsOfNamesItCannotKeep) {
+    CfgText({{"A", "a=b", "1", "", "", ""}, {"A", ";x", "1", "", "", ""}, {"A", "[x", "1", "", "", ""},
+             {"A", "ok", "=", "", "", ""}},
+            false);
+    EXPECT_EQ(host.Summary().size(), 3u);
+}
+
+TEST_F(SettingsWriters, PercentAsTheDivisionGivesIt) {
+    struct Case {
+        std::size_t index, count;
+        std::string text;
+    };
+    const Case cases[] = {{0, 30, "0"},         {25, 30, "83.3333333333333"}, {25, 50, "50"},
+                          {25, 40, "62.5"},     {50, 3000, "1.66666666666667"}, {75, 76, "98.6842105263158"}};
+    for (const Case& c : cases) EXPECT_EQ(PercentText(c.index, c.count), c.text) << c.index << "/" << c.count;
+}
+
+TEST_F(SettingsWriters, ProgressTitles) {
+    SettingsRecords records(30, SettingsRecord{"A", "n", "v"});
+    CfgText(records, false);
+    EXPECT_EQ(host.Titles(), (std::vector<std::string>{"0 percent written...", "83.3333333333333 percent written..."}));
+    host.Forget();
+    SetText(records);
+    EXPECT_EQ(host.Titles(),
+              (std::vector<std::string>{"Writing data...", "0 percent written...", "83 percent written..."}));
+}
+
+class FailAt : public WriteFaults {
+public:
+    bool ShouldFail(WriteStep step) override { return step == WriteStep::WriteData; }
+};
+
+TEST_F(SettingsWriters, FailedWriteLeavesNothing) {
+    FailAt faults;
+    host.SetFaults(&faults);
+    EXPECT_THROW(WriteSetRecords(host, {{"A", "n", "v"}}, dir.File("out.set")), FileError);
+    EXPECT_THROW(WriteCfgRecords(host, {{"A", "n", "v"}}, dir.File("out.cfg"), true), FileError);
+    EXPECT_TRUE(dir.Names().empty());
+}
+
+}  // namespace
+}  // namespace vetra::CfgSet

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "formats/bitmapheader.h"
+#include "formats/mappalette.h"
+#include "support/scratchdir.h"
+
+namespace {
+
+using vetra::test::ReadBytes;
+using vetra::test::ScratchDir;
+
+struct ToolRun {
+    int status;
+    std::string out;
+};
+
+ToolRun RunTool(const std::string& arguments) {
+    std::string command = std::string(VETRA_CLI_PATH) + " " + arguments + " 2>&1";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string out;
+    std::array<char, 4096> buffer;
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) out.append(buffer.data(), n);
+    int status = pclose(pipe.release());
+    return {WEXITSTATUS(status), out};
+}
+
+std::string Quoted(const std::string& path) { return "'" + path + "'"; }
+
+// A map bitmap with a short horizontal wall of WallTile 0 at the top left.
+std::vector<std::uint8_t> WallMap() {
+    auto header = vetra::MapBitmapHeader();
+    auto palette = vetra::MapPaletteTable();
+    std::vector<std::uint8_t> bytes(vetra::kMapBitmapSize, 0);
+    std::copy(header.begin(), header.end(), bytes.begin());
+    std::copy(palette.begin(), palette.end(), bytes.begin() + vetra::kBitmapHeaderSize);
+    std::size_t topRow = vetra::kPixelOffset + 1023u * 1024u;
+    bytes[topRow] = bytes[topRow + 1] = bytes[topRow + 2] = 255;
+    return bytes;
+}
+
+TEST(ConvertCommand, ConvertsAndNamesTheLevels) {
+    ScratchDir dir;
+    std::string map = dir.Write("walls.bmp", WallMap());
+    ToolRun run = RunTool("convert " + Quoted(map));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
+    EXPECT_TRUE(ReadBytes(dir.File("walls.lvl")).empty());  // without a WallTile set the markers are dropped
+
+    std::string wtd = dir.Write("set.wtd", std::string("WallTile#FFFFFF=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"));
+    run = RunTool("--verbose convert --walltiles " + Quoted(wtd) + " " + Quoted(map));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "(1/1) Processing file: " + map + "\nvetra: Conversion completed.\n\n1 converted.\nCreated: " +
+                           dir.File("walls-0.lvl") + "\n");
+    // Slots 12, 13, 14 of the editor's grid: the east end, the middle and the west end of a row.
+    EXPECT_EQ(ReadBytes(dir.File("walls-0.lvl")),
+              (std::vector<std::uint8_t>{0, 0, 0, 13, 1, 0, 0, 14, 2, 0, 0, 15}));
+}
+
+TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {
+    ScratchDir dir;
+    std::string map = dir.Write("good.bmp", WallMap());
+    std::vector<std::uint8_t> narrow = WallMap();
+    narrow[19] = 0x02;
+    std::string bad = dir.Write("narrow.bmp", narrow);
+    std::string small = dir.Write("small.bmp", std::string(100, 'x'));
+    ToolRun run = RunTool("convert " + Quoted(map) + " " + Quoted(bad) + " " + Quoted(small));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find(bad + " is not a valid 1024-pixel wide map bitmap."), std::string::npos);
+    EXPECT_NE(run.out.find("vetra: Error in Convert!"), std::string::npos);
+    EXPECT_NE(run.out.find("Error: " + small + "\n is not big enough to be a map."), std::string::npos);
+    EXPECT_NE(run.out.find("2 converted."), std::string::npos);
+    EXPECT_NE(run.out.find("Created: " + dir.File("good.lvl")), std::string::npos);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"good.bmp", "good.lvl", "narrow.bmp", "small.bmp"}));
+
+    run = RunTool("convert --walltiles " + Quoted(dir.File("missing.wtd")) + " " + Quoted(map));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "vetra: Error in DoLoad.\n");
+    EXPECT_EQ(RunTool("convert").status, 2);
+}
+
+}  // namespace
