@@ -82,17 +82,9 @@ SettingsRecords ReadTemplateLines(Host& host, const std::string& path) {
     return records;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-// "[Name]" less its first and last character, whatever the last one is.
+// "[Name]" less its first and last character, whatever the last one is; blanks inside stay part of the name.
 std::string SectionName(const std::string& line) {
-    std::string_view inner = line.size() < 2 ? std::string_view() : std::string_view(line).substr(1, line.size() - 2);
-    return std::string(TrimBlanks(inner));
+    return line.size() < 2 ? std::string() : line.substr(1, line.size() - 2);
 }
 
 }  // namespace

@@ -19,8 +19,8 @@ inline constexpr std::uintmax_t kSettingsReadLimit = 4u * 1024u * 1024u;
 // and Desc. Shows "Not Cat:Name:Val:Min:Max:Desc in .set!" for a line with too few fields.
 SettingsRecords ReadSetRecords(Host& host, const std::string& path);
 
-// The records of a .cfg file: "[Section]" lines and Name=Val lines; Min, Max and Desc stay empty. Blanks just
-// inside the brackets are padding, not part of the section's name.
+// The records of a .cfg file: "[Section]" lines and Name=Val lines; Min, Max and Desc stay empty. Blanks
+// inside the brackets are part of the section's name, as the format has it.
 SettingsRecords ReadCfgRecords(Host& host, const std::string& path);
 
 // The records of a comment file: a .set when the name ends in ".set" (ignoring case), else a template of

@@ -1,5 +1,6 @@
 #include "convert/celllist.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "convert/cellgrid.h"
@@ -13,10 +14,14 @@ constexpr int kMapSide = 1024;
 // The side of the square an object covers from its top-left cell; 0 for every other tile above 190.
 int FootprintSide(std::uint8_t tile) {
     switch (tile) {
-        case 217: return 2;
-        case 219: return 6;
-        case 220: return 5;
-        default: return 0;
+        case 217:
+            return 2;
+        case 219:
+            return 6;
+        case 220:
+            return 5;
+        default:
+            return 0;
     }
 }
 
@@ -33,7 +38,8 @@ void EmptyFootprint(std::vector<MapCell>& cells, const CellGrid& grid, std::size
 
 CellGrid GridOf(const std::vector<MapCell>& cells) {
     CellGrid grid;
-    for (std::size_t i = 0; i < cells.size(); ++i) grid.Set(cells[i].x, cells[i].y, static_cast<std::int32_t>(i));
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        grid.Set(cells[i].x, cells[i].y, static_cast<std::int32_t>(i));
     return grid;
 }
 
@@ -42,6 +48,9 @@ CellGrid GridOf(const std::vector<MapCell>& cells) {
 std::vector<MapCell> DistillCells(ProgressTitle& title, std::span<const std::uint8_t> pixels) {
     title.Show("Distilling bitmap...");
     std::vector<MapCell> cells;
+    // Counted first, so that a full map's list is allocated once and never copied while it grows.
+    auto map = pixels.first(static_cast<std::size_t>(kMapSide) * kMapSide);
+    cells.reserve(map.size() - static_cast<std::size_t>(std::count(map.begin(), map.end(), 0)));
     for (int y = 0; y < kMapSide; ++y) {
         const std::uint8_t* row = pixels.data() + static_cast<std::size_t>(kMapSide - 1 - y) * kMapSide;
         for (int x = 0; x < kMapSide; ++x)
@@ -64,7 +73,8 @@ std::vector<std::vector<WallTileMember>> CleanCells(ProgressTitle& title, std::v
                 if (!grid) grid.emplace(GridOf(cells));
                 EmptyFootprint(cells, *grid, i, side);
             } else if (int w = 255 - cell.tile; w < wallTileCount) {
-                members[w].push_back(WallTileMember{static_cast<std::int32_t>(i), static_cast<std::int16_t>(cell.x),
+                members[w].push_back(WallTileMember{static_cast<std::int32_t>(i),
+                                                    static_cast<std::int16_t>(cell.x),
                                                     static_cast<std::int16_t>(cell.y), 0});
             } else {
                 cell.tile = 0;

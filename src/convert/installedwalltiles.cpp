@@ -21,7 +21,8 @@ void Install(std::size_t count, const Flags& flags, const Definitions& definitio
 
 }  // namespace
 
-void SetWallTiles(int count, std::span<const bool> diagonalsFlags, std::span<const WallTileEntries> definitions) {
+void SetWallTiles(int count, std::span<const bool> diagonalsFlags,
+                  std::span<const WallTileEntries> definitions) {
     Install(count < 1 ? 0 : static_cast<std::size_t>(count), diagonalsFlags, definitions);
 }
 

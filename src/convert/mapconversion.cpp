@@ -1,5 +1,6 @@
 #include "convert/mapconversion.h"
 
+#include <algorithm>
 #include <fstream>
 #include <optional>
 
@@ -44,7 +45,8 @@ std::optional<std::string> Refusal(const Bytes& bytes) {
     return std::nullopt;
 }
 
-bool ConvertInto(Host& host, ProgressTitle& title, const std::string& bitmapPath, const std::string& levelPath) {
+bool ConvertInto(Host& host, ProgressTitle& title, const std::string& bitmapPath,
+                 const std::string& levelPath) {
     Bytes bytes = ReadFileStart(bitmapPath, kMapBytes);
     if (std::optional<std::string> refusal = Refusal(bytes)) {
         host.AddText(FramedNotice(bitmapPath + *refusal));
@@ -69,9 +71,18 @@ bool LongEnoughForAMap(Host& host, const std::string& path) {
     return false;
 }
 
+// A follow-up that replaces the level in place names it again; it is still one created file.
+void AddFollowUp(Outcome& outcome, const Outcome& later) {
+    outcome.succeeded = outcome.succeeded && later.succeeded;
+    for (const std::string& path : later.created)
+        if (std::find(outcome.created.begin(), outcome.created.end(), path) == outcome.created.end())
+            outcome.created.push_back(path);
+}
+
 }  // namespace
 
-Bytes ConvertPixels(ProgressTitle& title, std::span<const std::uint8_t> pixels, const ConverterWallTiles& wallTiles) {
+Bytes ConvertPixels(ProgressTitle& title, std::span<const std::uint8_t> pixels,
+                    const ConverterWallTiles& wallTiles) {
     std::vector<MapCell> cells = DistillCells(title, pixels);
     std::vector<std::vector<WallTileMember>> members = CleanCells(title, cells, wallTiles.Count());
     LinkWallTiles(title, cells, members, pixels, wallTiles);
@@ -122,7 +133,8 @@ BatchOperation ConvertOperation(Host& host, LevelFollowUp followUp) {
     operation.job.routine = [&host, followUp](const std::string& path) {
         ConvertedLevel converted = ConvertFile(host, path);
         // A failed conversion leaves no level for the follow-up to work on.
-        if (followUp && converted.outcome.succeeded) converted.outcome.Merge(followUp(host, converted.levelPath));
+        if (followUp && converted.outcome.succeeded)
+            AddFollowUp(converted.outcome, followUp(host, converted.levelPath));
         return converted.outcome;
     };
     return operation;

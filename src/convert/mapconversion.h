@@ -25,7 +25,8 @@ Outcome Convert(Host& host, const std::string& bitmapPath, const std::string& le
 
 // The stages of Convert between reading the pixels (1024 rows of 1024, bottom row first) and writing: the
 // level's record bytes. Throws std::bad_alloc only.
-Bytes ConvertPixels(ProgressTitle& title, std::span<const std::uint8_t> pixels, const ConverterWallTiles& wallTiles);
+Bytes ConvertPixels(ProgressTitle& title, std::span<const std::uint8_t> pixels,
+                    const ConverterWallTiles& wallTiles);
 
 // What ConvertFile did: the level's name, chosen whether or not the conversion succeeded.
 struct ConvertedLevel {

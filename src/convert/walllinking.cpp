@@ -68,7 +68,8 @@ private:
 void ConnectMasks(ProgressTitle& title, std::vector<WallTileMember>& members, MemberMap& map) {
     const std::size_t n = members.size();
     for (std::size_t k = 1; k <= n; ++k) {
-        if (k % 1024 == 1) title.ShowFigure(static_cast<long long>(k) * 100 / static_cast<long long>(n), "% complete...");
+        if (k % 1024 == 1)
+            title.ShowFigure(static_cast<long long>(k) * 100 / static_cast<long long>(n), "% complete...");
         WallTileMember& a = members[k - 1];
         if (WallTileMember* east = map.At(a.x + 1, a.y)) {
             a.mask |= kEast;
@@ -114,14 +115,16 @@ void UntangleBands(std::vector<WallTileMember>& members, MemberMap& map, const M
     }
 }
 
-void Export(std::vector<MapCell>& cells, const std::vector<WallTileMember>& members, const WallTileEntries& entries) {
+void Export(std::vector<MapCell>& cells, const std::vector<WallTileMember>& members,
+            const WallTileEntries& entries) {
     for (const WallTileMember& member : members) cells[member.cellIndex].tile = entries[member.mask];
 }
 
 // The diagonal code a corner becomes when a diagonal neighbour is the same corner (or has already become
 // its code); 0 when it has no such neighbour.
 std::uint8_t DiagonalCode(const WallTileMember& e, MemberMap& map) {
-    int rising = (e.mask == 3 || e.mask == 12) ? 1 : -1;  // partners up-right and down-left, or up-left and down-right
+    int rising =
+        (e.mask == 3 || e.mask == 12) ? 1 : -1;  // partners up-right and down-left, or up-left and down-right
     std::uint8_t code = e.mask == 3 ? 17 : e.mask == 5 ? 19 : e.mask == 10 ? 18 : 16;
     for (WallTileMember* f : {map.At(e.x + rising, e.y - 1), map.At(e.x - rising, e.y + 1)})
         if (f != nullptr && (f->mask == e.mask || f->mask == code)) return code;
@@ -134,11 +137,14 @@ void CompleteStep(std::vector<MapCell>& cells, std::vector<WallTileMember>& memb
     WallTileMember* beside = nullptr;
     if ((self.mask == 16 || self.mask == 19) && e + 1 < members.size()) beside = &members[e + 1];
     if ((self.mask == 17 || self.mask == 18) && e > 0) beside = &members[e - 1];
-    if (beside == nullptr || beside->y != self.y || beside->x != self.x + (self.mask == 16 || self.mask == 19 ? 1 : -1))
+    if (beside == nullptr || beside->y != self.y ||
+        beside->x != self.x + (self.mask == 16 || self.mask == 19 ? 1 : -1))
         return;
     std::uint8_t before = beside->mask;
-    if (self.mask == 16 || self.mask == 19) beside->mask = before == 3 ? 17 : before == 10 ? 18 : before;
-    else beside->mask = before == 5 ? 19 : before == 12 ? 16 : before;
+    if (self.mask == 16 || self.mask == 19)
+        beside->mask = before == 3 ? 17 : before == 10 ? 18 : before;
+    else
+        beside->mask = before == 5 ? 19 : before == 12 ? 16 : before;
     if (beside->mask != before) cells[beside->cellIndex].tile = entries[beside->mask];
 }
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "convert/blanktileset.h"
+#include "convert/mapconversion.h"
 #include "ui/about.h"
 #include "ui/mainwindow.h"
 
@@ -26,7 +27,7 @@ void UI::ConnectButtons() {
 }
 
 // Maps
-void UI::cmdConvert_Click() {}
+void UI::cmdConvert_Click() { RunOperation(Convert::ConvertOperation(*this), {1, {}, WallTilePickerStep()}); }
 void UI::cmdFixLVL_Click() {}
 void UI::cmdMergeLvls_Click() {}
 void UI::cmdDeconvert_Click() {}

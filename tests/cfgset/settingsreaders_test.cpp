@@ -102,7 +102,7 @@ TEST_F(SettingsReaders, CfgLines) {
     EXPECT_EQ(records, (SettingsRecords{{"", "Top", "0"},
                                         {"Misc", "Name", "a=b"},
                                         {"Misc", "Empty", ""},
-                                        {"Padded Section", "Key ", " spaced "},
+                                        {" Padded Section ", "Key ", " spaced "},
                                         {"Odd) ; commen", "x", "1"},
                                         {"", "y", "2"}}));
     EXPECT_TRUE(host.Messages().empty());

@@ -24,7 +24,8 @@ ToolRun RunTool(const std::string& arguments) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::string out;
     std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) out.append(buffer.data(), n);
+    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get()))
+        out.append(buffer.data(), n);
     int status = pclose(pipe.release());
     return {WEXITSTATUS(status), out};
 }
@@ -48,17 +49,41 @@ TEST(ConvertCommand, ConvertsAndNamesTheLevels) {
     std::string map = dir.Write("walls.bmp", WallMap());
     ToolRun run = RunTool("convert " + Quoted(map));
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
+    EXPECT_EQ(run.out,
+              "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
     EXPECT_TRUE(ReadBytes(dir.File("walls.lvl")).empty());  // without a WallTile set the markers are dropped
 
-    std::string wtd = dir.Write("set.wtd", std::string("WallTile#FFFFFF=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"));
+    std::string wtd =
+        dir.Write("set.wtd", std::string("WallTile#FFFFFF=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"));
     run = RunTool("--verbose convert --walltiles " + Quoted(wtd) + " " + Quoted(map));
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "(1/1) Processing file: " + map + "\nvetra: Conversion completed.\n\n1 converted.\nCreated: " +
+    EXPECT_EQ(run.out, "(1/1) Processing file: " + map +
+                           "\nvetra: Conversion completed.\n\n1 converted.\nCreated: " +
                            dir.File("walls-0.lvl") + "\n");
     // Slots 12, 13, 14 of the editor's grid: the east end, the middle and the west end of a row.
     EXPECT_EQ(ReadBytes(dir.File("walls-0.lvl")),
               (std::vector<std::uint8_t>{0, 0, 0, 13, 1, 0, 0, 14, 2, 0, 0, 15}));
+}
+
+TEST(ConvertCommand, TilesetGoesAtTheHeadOfEachLevel) {
+    ScratchDir dir;
+    std::string map = dir.Write("walls.bmp", WallMap());
+    std::string tileset = dir.File("tiles.bmp");
+    ASSERT_EQ(RunTool("new-tiles " + Quoted(tileset)).status, 0);
+    std::string wtd =
+        dir.Write("set.wtd", std::string("WallTile=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n"));
+    ToolRun run = RunTool("convert --walltiles " + Quoted(wtd) + " --tileset " + Quoted(tileset) +
+                          " --clean-palette " + Quoted(map));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(run.out,
+              "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
+    std::vector<std::uint8_t> level = ReadBytes(dir.File("walls.lvl"));
+    ASSERT_EQ(level.size(), 49718u + 12u);
+    EXPECT_EQ(std::vector<std::uint8_t>(level.begin(), level.begin() + 49718), ReadBytes(tileset));
+
+    run = RunTool("convert --tileset " + Quoted(dir.File("none.bmp")) + " " + Quoted(map));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("Created: " + dir.File("walls-0.lvl")), std::string::npos);  // the level stays
 }
 
 TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {

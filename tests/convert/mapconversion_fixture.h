@@ -38,7 +38,8 @@ private:
 
 inline std::vector<TileRecord> Records(const std::vector<std::uint8_t>& level) {
     std::vector<TileRecord> records;
-    for (std::size_t at = 0; at + 4 <= level.size(); at += 4) records.push_back(TileRecord::Decode(&level[at]));
+    for (std::size_t at = 0; at + 4 <= level.size(); at += 4)
+        records.push_back(TileRecord::Decode(&level[at]));
     return records;
 }
 

@@ -64,7 +64,8 @@ TEST(WallLinking, MasksOfSmallShapes) {
         {"band, step down", bandDown, false, {8, 12, 3, 12, 3, 5, 2}},
         {"edge of the map", {{1023, 0}, {1023, 1}, {0, 1023}, {1, 1023}}, true, {8, 1, 4, 2}},
     };
-    for (const Case& c : cases) EXPECT_EQ(Masks(c.cells, OneWallTile(c.diagonals)), Expect(c.cells, c.masks)) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(Masks(c.cells, OneWallTile(c.diagonals)), Expect(c.cells, c.masks)) << c.name;
 }
 
 TEST(WallLinking, FallingStaircaseTakesTheOtherCodes) {
@@ -104,9 +105,10 @@ TEST(WallLinking, StageTitlesInOrder) {
     std::vector<std::string> titles = host.Titles();
     auto at = std::find(titles.begin(), titles.end(), "Converting WallTiles...");
     ASSERT_NE(at, titles.end());
-    EXPECT_EQ(std::vector<std::string>(at, at + 6),
-              (std::vector<std::string>{"Converting WallTiles...", "Connecting WallTiles...", "50% complete...",
-                                        "Exporting WallTiles...", "Creating diagonals...", "Collapsing..."}));
+    EXPECT_EQ(
+        std::vector<std::string>(at, at + 6),
+        (std::vector<std::string>{"Converting WallTiles...", "Connecting WallTiles...", "50% complete...",
+                                  "Exporting WallTiles...", "Creating diagonals...", "Collapsing..."}));
 }
 
 }  // namespace

@@ -24,9 +24,9 @@ TEST(WtdFile, IntegerValueTakesTheLeadingNumberRoundedHalfToEven) {
     struct Case {
         const char* field;
         double value;
-    } cases[] = {{"12", 12},   {"  7", 7},    {"7abc", 7},  {"2.5", 2},   {"3.5", 4},  {"2.51", 3},
-                 {"-1", -1},   {"+4", 4},     {"abc", 0},   {"", 0},      {".5", 0},   {"1.", 1},
-                 {"5:1,2", 5}, {"0190", 190}, {"-", 0},     {" - 3", 0}};
+    } cases[] = {{"12", 12},   {"  7", 7},    {"7abc", 7}, {"2.5", 2}, {"3.5", 4}, {"2.51", 3},
+                 {"-1", -1},   {"+4", 4},     {"abc", 0},  {"", 0},    {".5", 0},  {"1.", 1},
+                 {"5:1,2", 5}, {"0190", 190}, {"-", 0},    {" - 3", 0}};
     for (const Case& c : cases) EXPECT_EQ(WtdFile::IntegerValue(c.field), c.value) << c.field;
     EXPECT_GT(WtdFile::IntegerValue(std::string(400, '9')), 1e300);
 }
@@ -45,7 +45,8 @@ TEST(WtdFile, NumberCountDecidesDiagonals) {
     std::string seventeen = "WallTile=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17";
     WallTileSet set = WtdFile::ParseWallTiles(seventeen);
     EXPECT_TRUE(set.Definition(0).diagonals);
-    EXPECT_EQ(set.Definition(0).tiles, (Tiles{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 0, 0, 0}));
+    EXPECT_EQ(set.Definition(0).tiles,
+              (Tiles{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 0, 0, 0}));
     EXPECT_EQ(set.Current(), 0);
 
     std::string twentyFive = "WallTile=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25";
@@ -77,7 +78,7 @@ TEST(WtdFile, MalformedLinesAreSkipped) {
         {"", 0, {}},
         {"no equals sign\r\nOther=0:5\r\n", 0, {}},
         {"WallTile=0 no colon", 0, {}},
-        {"WallTile=40:1,2", 0, {}},                      // index out of range
+        {"WallTile=40:1,2", 0, {}},  // index out of range
         {"WallTile=-1:1,2", 0, {}},
         {"WallTile=0:191,-3,abc,190, 7 ,2.5", 0, {0, 0, 0, 190, 7, 2}},  // tiles outside 0-190 become 0
         {"  WALLTILE foo =0:9\rWallTile=0:8", 0, {8}},  // CR alone ends a line; keys ignore case and blanks

@@ -13,7 +13,7 @@ struct WallTileDefinition {
     static constexpr int kSlots = 20;
     static constexpr int kConnectionSlots = 16;
     // The converter entry of each editor slot.
-    static constexpr std::array<int, kSlots> kConverterEntry = {12, 14, 10, 8, 13, 15, 11, 9, 5, 7,
+    static constexpr std::array<int, kSlots> kConverterEntry = {12, 14, 10, 8, 13, 15, 11, 9,  5,  7,
                                                                 3,  1,  4,  6, 2,  0,  16, 17, 19, 18};
 
     std::array<std::uint8_t, kSlots> tiles{};

@@ -103,7 +103,8 @@ WallTileSet ParseWallTiles(std::string_view text) {
         if (!LowerAscii(Trimmed(fields[0])).starts_with("walltile")) continue;
         values.push_back(fields[1]);
         double index = IntegerValue(Trimmed(fields[1]));
-        if (InRange(index, 0, WallTileSet::kMaxWallTiles - 1) && index > highest) highest = static_cast<int>(index);
+        if (InRange(index, 0, WallTileSet::kMaxWallTiles - 1) && index > highest)
+            highest = static_cast<int>(index);
     }
 
     WallTileSet set(highest + 1);

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "cfgset/caseblind.h"
+#include "cfgset/cfgset.h"
+#include "cfgset/settingsreaders.h"
+#include "realdata/realcopies.h"
+#include "util/fileio.h"
+
+namespace vetra {
+namespace {
+
+using CfgSet::SettingsRecord;
+using CfgSet::SettingsRecords;
+using test::RealCopy;
+using Setting = std::tuple<std::string, std::string, std::string>;
+
+// The server configs under the name the conversion takes: .cfg files, and the newer servers' .conf files and
+// an extension-less per-ship file copied to .cfg.
+std::vector<RealCopy> ConfigCopies(const test::ScratchDir& dir) {
+    std::vector<std::string> originals = test::RealDataFiles(".cfg");
+    for (const std::string& file : test::RealDataFiles("conf")) originals.push_back(file);
+    if (FileExists(test::RealDataDir() + "/settings/ship-warbird"))
+        originals.push_back(test::RealDataDir() + "/settings/ship-warbird");
+    std::vector<RealCopy> copies;
+    for (const std::string& original : originals) {
+        std::string name = FileNameExt::BareFileName(original);
+        FileNameExt::SplitExtension(name);
+        std::vector<std::uint8_t> bytes = test::ReadBytes(original);
+        copies.push_back({original, dir.Write(name + ".cfg", bytes), bytes});
+    }
+    return copies;
+}
+
+// The comment files: every template and the real .set.
+std::vector<RealCopy> CommentCopies(const test::ScratchDir& dir) {
+    std::vector<std::string> originals = test::RealDataFiles(".sss");
+    for (const std::string& file : test::RealDataFiles(".set")) originals.push_back(file);
+    return test::CopyReal(dir, originals);
+}
+
+// What a .set can hold of a record: a ":" before the description, or a category beginning with a blank (its
+// line would read as a comment), cannot come back.
+bool Representable(const SettingsRecord& r) {
+    return (r.cat + r.name + r.val).find(':') == std::string::npos && (r.cat.empty() || r.cat[0] != ' ');
+}
+
+// Sections merge and ships are spelled anew on the way, so sections compare by their folded names.
+std::vector<Setting> Settings(const SettingsRecords& records, bool representableOnly) {
+    std::vector<Setting> settings;
+    for (const SettingsRecord& r : records)
+        if (!representableOnly || Representable(r))
+            settings.emplace_back(CfgSet::FoldCase(r.cat), r.name, r.val);
+    std::sort(settings.begin(), settings.end());
+    return settings;
+}
+
+bool Holds(const std::vector<Setting>& all, const std::vector<Setting>& part) {
+    return std::includes(all.begin(), all.end(), part.begin(), part.end());
+}
+
+// cfg -> set -> cfg keeps every section, name and value the .set format can hold, duplicates included, with
+// and without descriptions from each comment file; no input changes.
+TEST(RealSettings, EveryConfigGoesToSetAndBack) {
+    VETRA_REQUIRE_REALDATA();
+    test::ScratchDir dir;
+    std::vector<RealCopy> comments = CommentCopies(dir);
+    std::vector<std::string> sources{""};
+    for (const RealCopy& comment : comments) sources.push_back(comment.path);
+    for (const RealCopy& config : ConfigCopies(dir)) {
+        for (const std::string& source : sources) {
+            SCOPED_TRACE(config.original + " with " + (source.empty() ? "no descriptions" : source));
+            RecordingHost host;
+            SettingsRecords original = CfgSet::ReadCfgRecords(host, config.path);
+            Outcome toSet = CfgSet::Cfg2Set(host, config.path, source, !source.empty());
+            ASSERT_TRUE(toSet.succeeded) << testing::PrintToString(host.Summary());
+            Outcome back = CfgSet::Set2Cfg(host, toSet.created.at(0), !source.empty());
+            ASSERT_TRUE(back.succeeded) << testing::PrintToString(host.Summary());
+            test::ExpectUnchanged(config);
+            SettingsRecords set = CfgSet::ReadSetRecords(host, toSet.created.at(0));
+            SettingsRecords final = CfgSet::ReadCfgRecords(host, back.created.at(0));
+            EXPECT_TRUE(Holds(Settings(set, false), Settings(original, true)));
+            EXPECT_TRUE(Holds(Settings(final, false), Settings(original, true)));
+            std::size_t representable = std::count_if(original.begin(), original.end(), Representable);
+            std::vector<std::string> summary = host.Summary();
+            std::size_t warned = std::count_if(summary.begin(), summary.end(), [](const std::string& line) {
+                return line.starts_with("Warning: ");
+            });
+            EXPECT_GE(warned, original.size() - representable);
+            RemoveFileQuietly(toSet.created.at(0));
+            RemoveFileQuietly(back.created.at(0));
+        }
+    }
+    for (const RealCopy& comment : comments) test::ExpectUnchanged(comment);
+}
+
+// What the real files hold beyond the simple layout: byte-order marks, duplicate sections and keys, blanks
+// inside brackets.
+TEST(RealSettings, ReadersTakeTheFilesAsTheyAre) {
+    VETRA_REQUIRE_REALDATA();
+    test::ScratchDir dir;
+    RecordingHost host;
+    std::size_t configs = 0;
+    for (const RealCopy& config : ConfigCopies(dir)) {
+        SCOPED_TRACE(config.original);
+        SettingsRecords records = CfgSet::ReadCfgRecords(host, config.path);
+        EXPECT_FALSE(records.empty());
+        for (const SettingsRecord& r : records)
+            EXPECT_EQ((r.cat + r.name).find("\xEF\xBB\xBF"), std::string::npos);
+        std::string name = FileNameExt::BareFileName(config.original);
+        auto count = [&records](const std::string& cat, const std::string& key) {
+            return std::count_if(records.begin(), records.end(),
+                                 [&](const SettingsRecord& r) { return r.cat == cat && r.name == key; });
+        };
+        if (name == "pb.cfg") {
+            EXPECT_EQ(count("Javelin", "RocketMax"), 2);
+        }
+        if (name == "arena.conf") {
+            EXPECT_EQ(count(" General ", "Map "), 1);  // nothing is trimmed
+        }
+        ++configs;
+    }
+    EXPECT_EQ(configs, 12u);
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+// set -> cfg, and Describe of the real .set with each comment file: every setting stays, inputs unchanged.
+TEST(RealSettings, TheRealSetConvertsAndTakesEachDescription) {
+    VETRA_REQUIRE_REALDATA();
+    test::ScratchDir dir;
+    std::vector<RealCopy> comments = CommentCopies(dir);
+    for (const RealCopy& set : test::CopyReal(dir, test::RealDataFiles(".set"))) {
+        RecordingHost host;
+        SettingsRecords records = CfgSet::ReadSetRecords(host, set.path);
+        for (bool descriptions : {false, true}) {
+            SCOPED_TRACE(set.original + (descriptions ? " to .cfg with descriptions" : " to .cfg"));
+            Outcome cfg = CfgSet::Set2Cfg(host, set.path, descriptions);
+            ASSERT_TRUE(cfg.succeeded);
+            EXPECT_TRUE(Holds(Settings(CfgSet::ReadCfgRecords(host, cfg.created.at(0)), false),
+                              Settings(records, true)));
+        }
+        for (const RealCopy& comment : comments) {
+            SCOPED_TRACE(set.original + " described by " + comment.original);
+            Outcome described = CfgSet::DescSet(host, set.path, comment.path);
+            ASSERT_TRUE(described.succeeded);
+            SettingsRecords after = CfgSet::ReadSetRecords(host, described.created.at(0));
+            EXPECT_EQ(Settings(after, false), Settings(records, false));
+            test::ExpectUnchanged(comment);
+        }
+        test::ExpectUnchanged(set);
+    }
+}
+
+}  // namespace
+}  // namespace vetra
