@@ -27,7 +27,7 @@ void UI::RunOperation(const BatchOperation& operation, const BatchSteps& steps) 
         if (paths.empty()) return;
         if (steps.afterDialog && !steps.afterDialog()) return;
         BatchReport report = RunBatch(*this, paths, operation.job);
-        MessageBox(operation.CompletionText(report));
+        if (!operation.completion.empty()) MessageBox(operation.CompletionText(report));
     });
     EnableControls();
 }

@@ -4,9 +4,13 @@
 #include <QPushButton>
 
 #include "convert/blanktileset.h"
+#include "convert/makediff.h"
 #include "convert/mapconversion.h"
+#include "convert/overlay.h"
 #include "ui/about.h"
+#include "ui/commentswindow.h"
 #include "ui/mainwindow.h"
+#include "util/filenameext.h"
 
 namespace vetra::ui {
 
@@ -29,10 +33,25 @@ void UI::ConnectButtons() {
 // Maps
 void UI::cmdConvert_Click() { RunOperation(Convert::ConvertOperation(*this), {1, {}, WallTilePickerStep()}); }
 void UI::cmdFixLVL_Click() {}
-void UI::cmdMergeLvls_Click() {}
+void UI::cmdMergeLvls_Click() {
+    auto overlay = std::make_shared<std::string>();
+    auto chooseOverlay = [this, overlay] {
+        *overlay = dialog_->OpenFile({Convert::kOverlayDialogTitle, Convert::kLevelFilter});
+        return FileNameExt::HasExtension(*overlay, ".lvl");
+    };
+    RunOperation(Convert::OverlayOperation(*this, overlay), {0, chooseOverlay, {}});
+}
 void UI::cmdDeconvert_Click() {}
 void UI::cmdMakeBMP_Click() {}
-void UI::cmdDiffLvls_Click() {}
+void UI::cmdDiffLvls_Click() {
+    RunWithControlsDisabled([this] {
+        std::string unaltered = dialog_->OpenFile({Convert::kUnalteredDialogTitle, Convert::kLevelFilter});
+        if (!FileNameExt::HasExtension(unaltered, ".lvl")) return;
+        std::string edited = dialog_->OpenFile({Convert::kEditedDialogTitle, Convert::kLevelFilter});
+        if (!FileNameExt::HasExtension(edited, ".lvl")) return;
+        Convert::DiffLevels(*this, unaltered, edited);
+    });
+}
 
 // Tiles
 void UI::cmdTileset_Click() {
@@ -53,9 +72,9 @@ void UI::cmdMakeTileset_Click() {
 }
 
 // Info
-void UI::cmdGetInfo_Click() {}
-void UI::cmdPutInfo_Click() {}
-void UI::cmdDelInfo_Click() {}
+void UI::cmdGetInfo_Click() { RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, false); }); }
+void UI::cmdPutInfo_Click() { RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, true); }); }
+void UI::cmdDelInfo_Click() { FileInfo(*this, *dialog_, this, -1, true); }
 
 void UI::cmdAbout_Click() {
     RunWithControlsDisabled([this] {

@@ -19,21 +19,21 @@ constexpr int Pixels(int twips) { return twips / 15; }
 
 const QString kSiteTitle = QStringLiteral("VETRA - vetra.subspace.zone");
 
-struct TabSpec {
+struct TabLayout {
     const char* caption;
     const char* key;
     const char* toolTip;
     const char* frame;
 };
 
-constexpr TabSpec kTabs[] = {
+constexpr TabLayout kTabs[] = {
     {"Maps", "Maps", "Map functions", "FrameMaps"},
     {"Tiles", "Tilesets", "Tileset functions", "FrameTilesets"},
     {"Info", "Info", "Informational tools.", "FrameVETRA"},
     {"Server", "Server", "Server configuration", "FrameServer"},
 };
 
-struct ControlSpec {
+struct ControlLayout {
     int frame;  // index into kTabs
     const char* name;
     const char* caption;
@@ -42,7 +42,7 @@ struct ControlSpec {
     const char* hint;
 };
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlLayout kControls[] = {
     {0, "cmdConvert", "Convert", 0, 0, "Convert a BMP to a Subspace LVL"},
     {0, "cmdFixLVL", "Re-Link", 1005, 0, "Re-link WallTiles in a LVL"},
     {0, "cmdMergeLvls", "Overlay", 2010, 0, "Overlay a diff on a SubSpace LVL."},
@@ -117,7 +117,7 @@ void UI::BuildTabStrip(QWidget* central) {
         "QTabBar::tab { padding: 1px 7px; border: 1px solid palette(mid); border-bottom: none;"
         " border-top-left-radius: 3px; border-top-right-radius: 3px; background: palette(button); }"
         "QTabBar::tab:selected { background: palette(window); }"));
-    for (const TabSpec& tab : kTabs) {
+    for (const TabLayout& tab : kTabs) {
         int index = tabStrip_->addTab(QString::fromLatin1(tab.caption));
         tabStrip_->setTabData(index, QString::fromLatin1(tab.key));
         tabStrip_->setTabToolTip(index, QString::fromLatin1(tab.toolTip));
@@ -127,7 +127,7 @@ void UI::BuildTabStrip(QWidget* central) {
 }
 
 void UI::BuildFrames(QWidget* central) {
-    for (const TabSpec& tab : kTabs) {
+    for (const TabLayout& tab : kTabs) {
         auto* frame = new QFrame(central);
         frame->setObjectName(QString::fromLatin1(tab.frame));
         frame->setGeometry(Pixels(45), Pixels(365), Pixels(3015), Pixels(1050));
@@ -135,20 +135,20 @@ void UI::BuildFrames(QWidget* central) {
         WatchForHints(frame, versionText_);
         frames_.push_back(frame);
     }
-    for (const ControlSpec& spec : kControls) {
-        QWidget* frame = frames_[spec.frame];
-        QString caption = QString::fromLatin1(spec.caption);
+    for (const ControlLayout& layout : kControls) {
+        QWidget* frame = frames_[layout.frame];
+        QString caption = QString::fromLatin1(layout.caption);
         QWidget* control = nullptr;
-        if (spec.row < 0) {
+        if (layout.row < 0) {
             control = new QCheckBox(caption, frame);
             control->setGeometry(0, 2 * Pixels(kButtonHeight) + 1, frame->width(), Pixels(kButtonHeight) - 2);
         } else {
             control = new QPushButton(caption, frame);
-            control->setGeometry(Pixels(spec.leftTwips), spec.row * Pixels(kButtonHeight), Pixels(kButtonWidth),
+            control->setGeometry(Pixels(layout.leftTwips), layout.row * Pixels(kButtonHeight), Pixels(kButtonWidth),
                                  Pixels(kButtonHeight));
         }
-        control->setObjectName(QString::fromLatin1(spec.name));
-        WatchForHints(control, QString::fromLatin1(spec.hint));
+        control->setObjectName(QString::fromLatin1(layout.name));
+        WatchForHints(control, QString::fromLatin1(layout.hint));
     }
 }
 

@@ -75,7 +75,7 @@ public:
     void AddSecondaryWindow(QWidget* window);
 
     // The batch pattern: disable the controls, ask for files, run the job over them with progress lines, show
-    // the completion message, enable the controls.
+    // the completion message (none when the operation has no completion text), enable the controls.
     void RunOperation(const BatchOperation& operation, const BatchSteps& steps = {});
     // A single-file operation: a save dialog, the routine on the chosen name, and the completion text when the
     // routine succeeded.

@@ -85,6 +85,17 @@ private slots:
         QVERIFY(f.window.SummaryWindow()->isVisible());
     }
 
+    void noCompletionTextNoMessage() {
+        Fixture f;
+        std::vector<std::string> seen;
+        BatchOperation operation = Deconversion(&seen);
+        operation.completion.clear();
+        f.dialog->QueueFiles({"/a.lvl"});
+        f.window.RunOperation(operation);
+        QCOMPARE(seen.size(), std::size_t(1));
+        QVERIFY(f.dialog->Messages().empty());
+    }
+
     void cancelledDialogChangesNothing() {
         Fixture f;
         std::vector<std::string> seen;

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// Where the comments of a bitmap (a tileset file, or the tileset at the head of a level) lie: behind the pixel
+// data, up to the end that the bitmap's file-size field gives. Parsing never fails and never reads outside the
+// bytes given.
+namespace vetra::Convert {
+
+struct CommentArea {
+    bool hasTileset = false;       // the file begins with "BM"
+    bool complete = false;         // the header is whole and the pixels lie inside both the file and the bitmap
+    std::uint64_t pixelEnd = 0;    // pixel offset + pixel size: where the comments begin
+    std::uint64_t declaredEnd = 0; // the file-size field: where they end, and where a level's records begin
+    std::uint64_t end = 0;         // the declared end, cut at the end of the file
+    // Where extended level data begins ("elvl" at the offset that the field at byte 6 gives), if there is any.
+    std::optional<std::uint64_t> extendedData;
+
+    std::uint64_t Length() const { return end > pixelEnd ? end - pixelEnd : 0; }
+};
+
+CommentArea FindCommentArea(std::span<const std::uint8_t> bytes);
+
+}  // namespace vetra::Convert

@@ -1,0 +1,126 @@
+#include "convert/comments.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "convert/commentarea.h"
+#include "convert/extendedlevel.h"
+#include "formats/level.h"
+#include "util/fileio.h"
+#include "util/filenameext.h"
+#include "util/host.h"
+
+namespace vetra::Convert {
+namespace {
+
+const std::string kVersionText = VETRA_VERSION_TEXT;
+
+// Zero bytes at either end pad the comments (often to align what follows); they are not text.
+std::string WithoutPadding(std::span<const std::uint8_t> bytes) {
+    auto first = std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b != 0; });
+    auto last = std::find_if(bytes.rbegin(), std::make_reverse_iterator(first), [](std::uint8_t b) { return b != 0; });
+    return std::string(first, last.base());
+}
+
+std::string WithExtendedData(const std::string& comments, std::span<const std::uint8_t> bytes,
+                             const CommentArea& area) {
+    std::string text = comments;
+    if (!text.empty() && !text.ends_with('\n') && !text.ends_with('\r')) text += "\r\n";
+    text += kExtendedDataLine;
+    for (const std::string& line : ExtendedLevelLines(bytes, *area.extendedData, area.end)) text += "\r\n" + line;
+    return text;
+}
+
+std::string DisplayText(std::span<const std::uint8_t> bytes) {
+    CommentArea area = FindCommentArea(bytes);
+    if (!area.hasTileset) return kNoTilesetText;
+    std::uint64_t textEnd = area.extendedData ? *area.extendedData : area.end;
+    std::string comments =
+        textEnd > area.pixelEnd ? WithoutPadding(bytes.subspan(area.pixelEnd, textEnd - area.pixelEnd)) : "";
+    if (area.extendedData) return WithExtendedData(comments, bytes, area);
+    return comments.empty() ? kNoCommentsText : comments;
+}
+
+std::optional<std::string> Refusal(const std::string& path, const CommentArea& area) {
+    if (!area.hasTileset) return std::nullopt;
+    if (!area.complete) return path + " is not a complete bitmap; its comments are left unchanged.";
+    if (area.extendedData)
+        return path + " holds extended level data (regions, attributes); its comments are left unchanged.";
+    return std::nullopt;
+}
+
+std::string StoredText(const std::string& text) {
+    if (text == kRemoveAllComments) return "";
+    if (text.starts_with(kVersionText)) return text;
+    return kVersionText + "\r\n\r\n" + text;
+}
+
+// The file with its comment area replaced: header, palette and pixels, the new comments, then whatever stood
+// behind the old comments (a level's records), with the file-size field telling where the comments end.
+Bytes Rewritten(std::span<const std::uint8_t> bytes, const CommentArea& area, const std::string& comments) {
+    Bytes out(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(area.pixelEnd));
+    out.insert(out.end(), comments.begin(), comments.end());
+    if (bytes.size() > area.declaredEnd)
+        out.insert(out.end(), bytes.begin() + static_cast<std::ptrdiff_t>(area.declaredEnd), bytes.end());
+    WriteU32(out.data() + 2, static_cast<std::uint32_t>(area.pixelEnd + comments.size()));
+    return out;
+}
+
+}  // namespace
+
+std::string ReadComments(const std::string& path) {
+    try {
+        return DisplayText(ReadWholeFile(path));
+    } catch (const FileError&) {
+        return "";
+    }
+}
+
+bool SaysNoTileset(const std::string& text) {
+    std::string_view lead = std::string_view(text).substr(0, 11);
+    return lead.size() == 11 && std::equal(lead.begin(), lead.end(), "no tileset!", [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
+}
+
+std::optional<std::string> CommentsRefusal(const std::string& path) {
+    try {
+        return Refusal(path, FindCommentArea(ReadWholeFile(path)));
+    } catch (const FileError& error) {
+        return error.what();
+    }
+}
+
+Outcome WriteComments(Host& host, const std::string& path, const std::string& text, bool replace) {
+    try {
+        Bytes bytes = ReadWholeFile(path);
+        CommentArea area = FindCommentArea(bytes);
+        if (!area.hasTileset) return Outcome::Done();
+        if (std::optional<std::string> refusal = Refusal(path, area)) {
+            host.MessageBox(*refusal);
+            return Outcome::Failed();
+        }
+        std::string comments = StoredText(text);
+        if (area.pixelEnd + comments.size() > UINT32_MAX) {
+            host.MessageBox(path + ": the comments are too long to store.");
+            return Outcome::Failed();
+        }
+        std::string target = replace ? path : FileNameExt::UniqueFileName(path);
+        WriteFileSafely(target, Rewritten(bytes, area, comments), host.Faults());
+        return Outcome::Done({target});
+    } catch (const FileError& error) {
+        host.MessageBox(error.what());
+        return Outcome::Failed();
+    }
+}
+
+Outcome EditInfo(Host& host, const std::string& path, const std::string& text) {
+    return WriteComments(host, path, text, !host.OptionValue(Option::DontOverwriteFiles));
+}
+
+Outcome WipeInfo(Host& host, const std::string& path) { return EditInfo(host, path, kRemoveAllComments); }
+
+}  // namespace vetra::Convert

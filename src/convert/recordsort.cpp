@@ -1,0 +1,76 @@
+#include "convert/recordsort.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "util/host.h"
+
+namespace vetra::Convert {
+namespace {
+
+// Records whose coordinates fit the 12 bits of a file's record are sorted as single words: the sort key in the
+// high bits, the tile in the low 8, so that comparing words >> 8 compares places. A list of such words moves
+// through the cache far faster than the records do.
+constexpr bool InFileRange(std::int32_t v) { return v >= 0 && v <= 4095; }
+
+struct TilePacking {
+    static bool Fits(const TileRecord& r) { return InFileRange(r.x) && InFileRange(r.y); }
+    static std::uint64_t Pack(const TileRecord& r) {
+        return std::uint64_t(r.y) << 20 | std::uint64_t(r.x) << 8 | r.tile;
+    }
+    static TileRecord Unpack(std::uint64_t w) {
+        return {static_cast<std::int32_t>(w >> 8 & 4095), static_cast<std::int32_t>(w >> 20 & 4095),
+                static_cast<std::uint8_t>(w)};
+    }
+};
+
+// At one place the overlay's record (bit 8 clear) sorts ahead of the level's (bit 8 set).
+struct MergePacking {
+    static bool Fits(const MergeRecord& r) {
+        return InFileRange(r.x) && InFileRange(r.y) && (r.source == MergeRecord::kLevel || r.source == MergeRecord::kOverlay);
+    }
+    static std::uint64_t Pack(const MergeRecord& r) {
+        return std::uint64_t(r.y) << 21 | std::uint64_t(r.x) << 9 |
+               std::uint64_t(r.source == MergeRecord::kLevel) << 8 | r.tile;
+    }
+    static MergeRecord Unpack(std::uint64_t w) {
+        return {(w >> 8 & 1) ? MergeRecord::kLevel : MergeRecord::kOverlay, static_cast<std::int32_t>(w >> 9 & 4095),
+                static_cast<std::int32_t>(w >> 21 & 4095), static_cast<std::uint8_t>(w)};
+    }
+};
+
+bool KeyBefore(std::uint64_t a, std::uint64_t b) { return a >> 8 < b >> 8; }
+
+// Tied records that are not identical: only then does the shell sort's own order matter.
+bool DifferentTie(std::uint64_t a, std::uint64_t b) { return a != b && a >> 8 == b >> 8; }
+
+void SortWords(std::vector<std::uint64_t>& words) {
+    std::vector<std::uint64_t> sorted = words;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end(), DifferentTie) == sorted.end())
+        words = std::move(sorted);
+    else
+        ShellSortByInsertion(std::span(words), KeyBefore);
+}
+
+template <class Packing, class Record>
+void SortRecords(Host& host, std::span<Record> records) {
+    host.SetTitle("Sorting data...");
+    host.DoEvents();
+    if (!std::all_of(records.begin(), records.end(), Packing::Fits)) {
+        ShellSortByInsertion(records);
+        return;
+    }
+    std::vector<std::uint64_t> words(records.size());
+    std::transform(records.begin(), records.end(), words.begin(), Packing::Pack);
+    SortWords(words);
+    std::transform(words.begin(), words.end(), records.begin(), Packing::Unpack);
+}
+
+}  // namespace
+
+void SortTileRecords(Host& host, std::span<TileRecord> records) { SortRecords<TilePacking>(host, records); }
+
+void SortMergeRecords(Host& host, std::span<MergeRecord> records) { SortRecords<MergePacking>(host, records); }
+
+}  // namespace vetra::Convert

@@ -1,0 +1,239 @@
+#include "convert/comments.h"
+
+#include <gtest/gtest.h>
+
+#include "formats/bitmapheader.h"
+#include "levelfixture.h"
+#include "support/realdata.h"
+#include "support/scratchdir.h"
+#include "util/recordinghost.h"
+#include "util/writefaults.h"
+
+namespace vetra::Convert {
+namespace {
+
+using test::LevelBytes;
+using test::ReadBytes;
+using test::RecordsOf;
+using test::ScratchDir;
+using test::TilesetBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+const std::string kHelloStored = "VETRA-0.9.0\r\n\r\nHello";
+const std::vector<TileRecord> kRecords = {{1, 2, 3}, {1023, 1023, 219}, {500, 7, 170}};
+
+// The comment bytes of a tileset built by TilesetBytes: everything from the end of its pixels to its file size.
+Bytes StoredComments(const Bytes& file) {
+    std::uint32_t size = ReadU32(file.data() + 2);
+    return Bytes(file.begin() + kTilesetSize, file.begin() + size);
+}
+
+void Chunk(Bytes& out, const std::string& type, const Bytes& data) {
+    out.insert(out.end(), type.begin(), type.end());
+    out.resize(out.size() + 4);
+    WriteU32(out.data() + out.size() - 4, static_cast<std::uint32_t>(data.size()));
+    out.insert(out.end(), data.begin(), data.end());
+    out.resize((out.size() + 3) / 4 * 4);
+}
+
+// A level as map editors write it: optional text, padding to 4 bytes, then an "elvl" section whose offset
+// stands at byte 6.
+Bytes ExtendedLevel(const std::string& text) {
+    Bytes chunks;
+    Chunk(chunks, "ATTR", Text("NAME=Duel Arena"));
+    Bytes region;
+    Chunk(region, "rTIL", Bytes(6, 1));
+    Chunk(region, "rNAM", Text("Safe Base"));
+    Chunk(chunks, "REGN", region);
+    Chunk(chunks, "DCID", Bytes(5, 9));
+    Chunk(chunks, "ATTR", Text("VERSION=2"));
+    Bytes comments = Text(text);
+    comments.resize((kTilesetSize + comments.size() + 3) / 4 * 4 - kTilesetSize);
+    std::uint32_t offset = kTilesetSize + static_cast<std::uint32_t>(comments.size());
+    Bytes section = Text("elvl");
+    section.resize(12);
+    WriteU32(section.data() + 4, static_cast<std::uint32_t>(12 + chunks.size()));
+    section.insert(section.end(), chunks.begin(), chunks.end());
+    comments.insert(comments.end(), section.begin(), section.end());
+    Bytes level = LevelBytes(TilesetBytes(comments), kRecords);
+    WriteU32(level.data() + 6, offset);
+    return level;
+}
+
+TEST(Comments, WhatViewShows) {
+    Bytes paddedText = {0, 0, 'a', 0, 'b', 0, 0};
+    Bytes pointsAtZeros = LevelBytes(TilesetBytes(Bytes(8, 0)), kRecords);
+    WriteU32(pointsAtZeros.data() + 6, kTilesetSize + 2);
+    Bytes imageSizeZero = TilesetBytes(Text("after"));
+    WriteU32(imageSizeZero.data() + 34, 0);
+    struct Case {
+        const char* name;
+        Bytes file;
+        std::string shown;
+    } cases[] = {
+        {"tileset without comments", TilesetBytes(), kNoCommentsText},
+        {"level whose comments are zero padding", LevelBytes(TilesetBytes({0, 0}), kRecords), kNoCommentsText},
+        {"padding at both ends is not text", TilesetBytes(paddedText), std::string("a\0b", 3)},
+        {"level comments stop at the records", LevelBytes(TilesetBytes(Text(kHelloStored)), kRecords), kHelloStored},
+        {"image size 0 uses width x height", imageSizeZero, "after"},
+        {"level without tileset", LevelBytes({}, kRecords), kNoTilesetText},
+        {"empty file", {}, kNoTilesetText},
+        {"field at 6 pointing at no elvl", pointsAtZeros, kNoCommentsText},
+        {"header cut short", Bytes{'B', 'M', 1, 2, 3}, kNoCommentsText},
+        {"extended level data", ExtendedLevel(""),
+         "Extended level data:\r\nNAME=Duel Arena\r\nRegion: Safe Base\r\nVERSION=2"},
+        {"text before extended level data", ExtendedLevel("Made by me"),
+         "Made by me\r\nExtended level data:\r\nNAME=Duel Arena\r\nRegion: Safe Base\r\nVERSION=2"},
+    };
+    ScratchDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ReadComments(dir.Write("f.lvl", c.file)), c.shown);
+    }
+    EXPECT_EQ(ReadComments(dir.File("missing.lvl")), "");
+}
+
+TEST(Comments, NoTilesetTextIsRecognised) {
+    EXPECT_TRUE(SaysNoTileset(kNoTilesetText));
+    EXPECT_TRUE(SaysNoTileset("NO TILESET! and more"));
+    EXPECT_FALSE(SaysNoTileset("No tileset"));
+    EXPECT_FALSE(SaysNoTileset(kNoCommentsText));
+}
+
+TEST(Comments, SavingHelloAndSavingTheShownTextAgain) {
+    ScratchDir dir;
+    RecordingHost host;
+    std::string path = dir.Write("t.bmp", TilesetBytes());
+    ASSERT_TRUE(EditInfo(host, path, "Hello").succeeded);
+    Bytes once = ReadBytes(path);
+    EXPECT_EQ(StoredComments(once), Text(kHelloStored));
+    EXPECT_EQ(ReadU32(once.data() + 2), kTilesetSize + kHelloStored.size());
+    std::string shown = ReadComments(path);
+    EXPECT_EQ(shown, kHelloStored);
+    ASSERT_TRUE(EditInfo(host, path, shown).succeeded);
+    EXPECT_EQ(ReadBytes(path), once);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"t.bmp"});
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST(Comments, RemovingKeepsPixelsAndEveryRecord) {
+    Bytes old = LevelBytes(TilesetBytes(Text("old words here")), kRecords);
+    for (bool wipe : {true, false}) {
+        ScratchDir dir;
+        RecordingHost host;
+        std::string path = dir.Write("m.lvl", old);
+        ASSERT_TRUE((wipe ? WipeInfo(host, path) : EditInfo(host, path, kRemoveAllComments)).succeeded);
+        EXPECT_EQ(ReadBytes(path), LevelBytes(TilesetBytes(), kRecords));
+        EXPECT_EQ(ReadComments(path), kNoCommentsText);
+    }
+}
+
+TEST(Comments, AddingCommentsShiftsTheRecords) {
+    ScratchDir dir;
+    RecordingHost host;
+    std::string path = dir.Write("m.lvl", LevelBytes(TilesetBytes({'x', 0}), kRecords));
+    ASSERT_TRUE(EditInfo(host, path, "Hello").succeeded);
+    Bytes now = ReadBytes(path);
+    EXPECT_EQ(now, LevelBytes(TilesetBytes(Text(kHelloStored)), kRecords));
+    EXPECT_EQ(RecordsOf(now), kRecords);
+}
+
+TEST(Comments, DontOverwriteFilesIsReadWhenWriting) {
+    ScratchDir dir;
+    RecordingHost host;
+    Bytes original = TilesetBytes();
+    std::string path = dir.Write("t.bmp", original);
+    host.SetOption(Option::DontOverwriteFiles, true);
+    Outcome kept = EditInfo(host, path, "Hello");
+    EXPECT_EQ(kept.created, std::vector<std::string>{dir.File("t-0.bmp")});
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(StoredComments(ReadBytes(dir.File("t-0.bmp"))), Text(kHelloStored));
+    host.SetOption(Option::DontOverwriteFiles, false);
+    Outcome replaced = WipeInfo(host, dir.File("t-0.bmp"));
+    EXPECT_EQ(replaced.created, std::vector<std::string>{dir.File("t-0.bmp")});
+    EXPECT_EQ(ReadBytes(dir.File("t-0.bmp")), original);
+    EXPECT_EQ(dir.Names(), (std::vector<std::string>{"t-0.bmp", "t.bmp"}));
+}
+
+// Files whose comments must stay as they are: each refusal is a message box and no byte changes.
+TEST(Comments, RefusedFilesStayByteForByte) {
+    Bytes pixelsPastTheEnd = TilesetBytes(Text("abc"));
+    pixelsPastTheEnd.resize(40000);
+    Bytes sizeInsidePixels = LevelBytes(TilesetBytes(), kRecords);
+    WriteU32(sizeInsidePixels.data() + 2, 1078);
+    struct Case {
+        const char* name;
+        Bytes file;
+        std::string message;  // after the path
+    } cases[] = {
+        {"extended level data", ExtendedLevel("hi"),
+         " holds extended level data (regions, attributes); its comments are left unchanged."},
+        {"pixels past the end of the file", pixelsPastTheEnd,
+         " is not a complete bitmap; its comments are left unchanged."},
+        {"file size inside the pixels", sizeInsidePixels, " is not a complete bitmap; its comments are left unchanged."},
+        {"header cut short", Bytes{'B', 'M', 0, 0}, " is not a complete bitmap; its comments are left unchanged."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (bool wipe : {true, false}) {
+            ScratchDir dir;
+            RecordingHost host;
+            std::string path = dir.Write("f.lvl", c.file);
+            EXPECT_EQ(CommentsRefusal(path), path + c.message);
+            EXPECT_FALSE((wipe ? WipeInfo(host, path) : EditInfo(host, path, "new")).succeeded);
+            EXPECT_EQ(host.Messages(), std::vector<std::string>{path + c.message});
+            EXPECT_EQ(ReadBytes(path), c.file);
+            EXPECT_EQ(dir.Names(), std::vector<std::string>{"f.lvl"});
+        }
+    }
+    ScratchDir dir;
+    EXPECT_EQ(ReadComments(dir.Write("cut.bmp", pixelsPastTheEnd)), kNoCommentsText);
+    Bytes sizeBeyondEnd = TilesetBytes(Text("abcdef"));
+    sizeBeyondEnd.resize(kTilesetSize + 3);
+    EXPECT_EQ(ReadComments(dir.Write("short.bmp", sizeBeyondEnd)), "abc");
+}
+
+TEST(Comments, FilesWithoutTilesetAreLeftAlone) {
+    ScratchDir dir;
+    RecordingHost host;
+    Bytes level = LevelBytes({}, kRecords);
+    std::string path = dir.Write("plain.lvl", level);
+    EXPECT_EQ(CommentsRefusal(path), std::nullopt);
+    Outcome outcome = WipeInfo(host, path);
+    EXPECT_TRUE(outcome.created.empty());
+    EXPECT_TRUE(host.Calls().empty());
+    EXPECT_EQ(ReadBytes(path), level);
+}
+
+TEST(Comments, FailedWriteLeavesTheFile) {
+    struct FailRename : WriteFaults {
+        bool ShouldFail(WriteStep step) override { return step == WriteStep::Rename; }
+    } faults;
+    ScratchDir dir;
+    RecordingHost host;
+    host.SetFaults(&faults);
+    Bytes original = LevelBytes(TilesetBytes(Text("keep")), kRecords);
+    std::string path = dir.Write("m.lvl", original);
+    EXPECT_FALSE(EditInfo(host, path, "Hello").succeeded);
+    EXPECT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(ReadBytes(path), original);
+    EXPECT_EQ(dir.Names(), std::vector<std::string>{"m.lvl"});
+}
+
+TEST(Comments, RealLevelsWithExtendedData) {
+    VETRA_REQUIRE_REALDATA();
+    std::string dir = test::RealDataDir() + "/levels/";
+    std::string duel = ReadComments(dir + "duelpub.lvl");
+    EXPECT_EQ(duel.rfind("Extended level data:\r\n", 0), 0u);
+    EXPECT_NE(duel.find("\r\nRegion: "), std::string::npos);
+    EXPECT_NE(duel.find('='), std::string::npos);
+    EXPECT_EQ(ReadComments(dir + "turfwars.lvl"), kNoCommentsText);
+    EXPECT_NE(CommentsRefusal(dir + "hockey.lvl"), std::nullopt);
+    EXPECT_EQ(CommentsRefusal(dir + "fightclub.lvl"), std::nullopt);
+    EXPECT_EQ(ReadComments(dir + "fightclub.lvl").size(), 15u);
+}
+
+}  // namespace
+}  // namespace vetra::Convert
