@@ -32,6 +32,8 @@ void AddNewTiles(CLI::App& app, CommandContext& context) {
     command->callback([&context, out] {
         Outcome outcome = Convert::MakeBlankTileset(context.host, *out);
         if (outcome.succeeded) context.host.MessageBox("Blank tileset created.");
+        // The window's message names no file; a script needs to know which one.
+        else context.host.AddText(*out + " could not be written.");
         context.Finish(outcome);
     });
 }

@@ -164,8 +164,9 @@ DeconversionResult LevelToBitmaps(Host& host, const std::string& levelPath, cons
             return result;
         }
         result.beganWithTileset = true;
-        if (ParseLevel(*level, TilesetSignature::SecondByte).tilesetBeyondEnd) {
-            ReportTilesetBeyondEnd(host, levelPath);
+        LevelLayout layout = ParseLevel(*level, TilesetSignature::SecondByte);
+        if (layout.TilesetUnusable()) {
+            ReportUnusableTileset(host, levelPath, layout);
             return result;
         }
         std::optional<std::uint32_t> written = WriteTileset(host, title, *level, levelPath, tilesetPath);

@@ -28,6 +28,13 @@ void ReportTilesetBeyondEnd(Host& host, const std::string& path) {
     host.AddText(FramedNotice(path + " has a tileset size beyond the end of the file."));
 }
 
+void ReportUnusableTileset(Host& host, const std::string& path, const LevelLayout& layout) {
+    if (layout.tilesetTooShort)
+        host.AddText(FramedNotice(path + " has a tileset size smaller than a tileset's header and colour table."));
+    else
+        ReportTilesetBeyondEnd(host, path);
+}
+
 std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes) {
     return bytes.size() > 22 ? bytes[22] : 0;
 }

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "formats/level.h"
 #include "util/fileio.h"
 
 namespace vetra {
@@ -22,6 +23,8 @@ bool WriteOrReport(Host& host, const std::string& path, std::span<const std::uin
 
 // The framed notice for a file whose declared tileset size runs past its end.
 void ReportTilesetBeyondEnd(Host& host, const std::string& path);
+// The framed notice for a file whose tileset size runs past its end or stops inside the tileset's header.
+void ReportUnusableTileset(Host& host, const std::string& path, const LevelLayout& layout);
 
 // The height byte of a tileset's header (offset 22), 0 where the bytes stop short of it.
 std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes);

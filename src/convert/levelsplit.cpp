@@ -22,8 +22,8 @@ Outcome SplitLevel(Host& host, const std::string& levelPath) {
         return Outcome::Failed();
     }
     LevelLayout layout = ParseLevel(*level, TilesetSignature::SecondByte);
-    if (layout.tilesetBeyondEnd) {
-        ReportTilesetBeyondEnd(host, levelPath);
+    if (layout.TilesetUnusable()) {
+        ReportUnusableTileset(host, levelPath, layout);
         return Outcome::Failed();
     }
     std::string base = levelPath;

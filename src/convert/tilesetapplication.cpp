@@ -61,8 +61,8 @@ Outcome ApplyTileset(Host& host, const std::string& levelPath, const std::string
     if (!level) return TilesetFailure(host);
     if (!AcceptedSourceSize(host, sourcePath, *source)) return TilesetFailure(host);
     LevelLayout old = ParseLevel(*level, TilesetSignature::SecondByte);
-    if (old.tilesetBeyondEnd) {
-        ReportTilesetBeyondEnd(host, levelPath);
+    if (old.TilesetUnusable()) {
+        ReportUnusableTileset(host, levelPath, old);
         return TilesetFailure(host);
     }
 

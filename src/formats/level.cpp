@@ -1,5 +1,7 @@
 #include "formats/level.h"
 
+#include "formats/bitmapheader.h"
+
 namespace vetra {
 
 LevelLayout ParseLevel(std::span<const std::uint8_t> bytes, TilesetSignature signature) {
@@ -17,6 +19,8 @@ LevelLayout ParseLevel(std::span<const std::uint8_t> bytes, TilesetSignature sig
             layout.tilesetBeyondEnd = true;
             return layout;
         }
+        // Records would start inside the header, so the tileset's own bytes would be read as records.
+        layout.tilesetTooShort = layout.tilesetSize < kPixelOffset;
         layout.recordStart = layout.tilesetSize;
     }
     std::size_t rest = bytes.size() - layout.recordStart;

@@ -19,9 +19,13 @@ struct LevelLayout {
     bool hasTileset = false;
     std::uint32_t tilesetSize = 0;   // S, the tileset's file-size field; 0 without a tileset
     bool tilesetBeyondEnd = false;   // S is larger than the file (or the field itself is cut off)
+    bool tilesetTooShort = false;    // S is smaller than a tileset's header and colour table
     std::size_t recordStart = 0;     // S, or 0 without a tileset
     std::size_t recordCount = 0;     // whole records from recordStart to the end
     std::size_t trailingBytes = 0;   // bytes after the last whole record
+
+    // A tileset is declared but cannot be told apart from the records: the tools refuse such a level.
+    bool TilesetUnusable() const { return tilesetBeyondEnd || tilesetTooShort; }
 };
 
 LevelLayout ParseLevel(std::span<const std::uint8_t> bytes, TilesetSignature signature);

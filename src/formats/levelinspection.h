@@ -27,7 +27,9 @@ struct LevelInspection {
     std::array<std::size_t, 256> tileCounts{};
 
     // Records outside the map, stray bytes or a tileset size past the end: the level will not load as it is.
-    bool Damaged() const { return outsideMap != 0 || layout.trailingBytes != 0 || layout.tilesetBeyondEnd; }
+    bool Damaged() const {
+        return outsideMap != 0 || layout.trailingBytes != 0 || layout.TilesetUnusable();
+    }
 };
 
 LevelInspection InspectLevel(std::span<const std::uint8_t> bytes);

@@ -145,6 +145,7 @@ std::string Status(const LevelInspection& level) {
     std::string reasons;
     auto add = [&reasons](const std::string& reason) { reasons += (reasons.empty() ? "" : ", ") + reason; };
     if (level.layout.tilesetBeyondEnd) add("tileset size past the end of the file");
+    if (level.layout.tilesetTooShort) add("tileset size inside the tileset's header");
     if (level.outsideMap != 0) add("records outside the map");
     if (level.layout.trailingBytes != 0) add("stray bytes");
     return "Status: damaged (" + reasons + ")";

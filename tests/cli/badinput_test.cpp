@@ -29,6 +29,7 @@ struct Command {
     std::vector<std::string> arguments;
     Kind kind;
     std::string fileName;  // the name the file under test gets
+    enum { Reads, ReadsAndWrites, Writes } role = ReadsAndWrites;  // Writes: the file under test is an output
 };
 
 struct BadFile {
@@ -64,7 +65,9 @@ Kind KindOfName(const std::string& name) {
 }
 
 // The broken forms of a file of the kind.
-std::vector<BadFile> BadFilesFor(Kind kind) {
+std::vector<BadFile> BadFilesFor(const Command& command) {
+    if (command.role == Command::Writes) return {{"a folder", BadFile::Folder, {}}};
+    Kind kind = command.kind;
     std::vector<BadFile> bad{{"missing", BadFile::Missing, {}}, {"a folder", BadFile::Folder, {}}, {"empty", BadFile::Bytes, {}}};
     FileBytes good = GoodFile(kind);
     if (IsText(kind)) {
@@ -85,14 +88,30 @@ std::vector<BadFile> BadFilesFor(Kind kind) {
 
 // The commands, as they are used on one file; extended as commands appear.
 const std::vector<Command>& Commands() {
-    static const std::vector<Command> commands{};
+    static const std::vector<Command> commands{
+        {"new-tiles", {"new-tiles", "{in}"}, Kind::Tileset, "tiles.bmp", Command::Writes},
+        {"apply-tiles", {"apply-tiles", "--tileset", "{good:tiles.bmp}", "{in}"}, Kind::Level, "level.lvl"},
+        {"apply-tiles --tileset", {"apply-tiles", "--tileset", "{in}", "{good:level.lvl}"}, Kind::Tileset, "tiles.bmp"},
+        {"apply-tiles --clean-palette", {"apply-tiles", "--clean-palette", "--tileset", "{in}", "{good:level.lvl}"},
+         Kind::Tileset, "tiles.bmp"},
+        {"split-tiles", {"split-tiles", "{in}"}, Kind::Level, "level.lvl"},
+        {"split-tiles --clean-palette", {"split-tiles", "--clean-palette", "{in}"}, Kind::Level, "level.lvl"},
+        {"check", {"check", "{in}"}, Kind::Level, "level.lvl", Command::Reads},
+    };
     return commands;
 }
 
 // Status 0 where a command rightly takes the broken form as a good file (an empty settings file is an empty
 // list of settings, say); every other check still applies.
 const std::map<std::pair<std::string, std::string>, int>& Accepted() {
-    static const std::map<std::pair<std::string, std::string>, int> accepted{};
+    static const std::map<std::pair<std::string, std::string>, int> accepted{
+        // Apply Tiles carries the records over as they are; an empty level gets a tileset and no records.
+        {{"apply-tiles", "empty"}, 0},
+        {{"apply-tiles", "records past 1023"}, 0},
+        {{"apply-tiles", "a half record"}, 0},
+        // An empty file is a sound level without tiles.
+        {{"check", "empty"}, 0},
+    };
     return accepted;
 }
 
@@ -141,11 +160,13 @@ void ExpectCleanFailure(const std::vector<std::string>& arguments, const Scratch
     CliRun run = RunCli(arguments, temp.Path());
     EXPECT_EQ(run.signal, 0) << "ended by a signal\n" << run.output;
     EXPECT_EQ(run.status, expected) << run.output;
+    Snapshot after = Take(dir.Path());
     if (expected != 0) {
         EXPECT_NE(run.output.find(named), std::string::npos) << "the message does not name " << named << "\n"
                                                              << run.output;
-        EXPECT_TRUE(Take(dir.Path()) == before) << "an input changed or a partial output was left\n" << run.output;
+        EXPECT_TRUE(after == before) << "an input changed or a partial output was left\n" << run.output;
     }
+    for (const auto& [name, bytes] : before.files) EXPECT_EQ(after.files[name], bytes) << name << " changed";
     EXPECT_TRUE(temp.Names().empty()) << "a temporary file was left behind";
     long allowedKb = BaselineKb() + 48 * 1024 + static_cast<long>(6 * FolderBytes(before) / 1024);
     EXPECT_LE(run.peakKb, allowedKb) << "peak memory beyond what the inputs warrant";
@@ -153,7 +174,7 @@ void ExpectCleanFailure(const std::vector<std::string>& arguments, const Scratch
 
 TEST(BadInput, EveryCommandRefusesBrokenFilesCleanly) {
     for (const Command& command : Commands()) {
-        for (const BadFile& bad : BadFilesFor(command.kind)) {
+        for (const BadFile& bad : BadFilesFor(command)) {
             SCOPED_TRACE(command.label + " with " + bad.label);
             ScratchDir dir;
             std::string in = dir.File(command.fileName);
@@ -168,13 +189,14 @@ TEST(BadInput, EveryCommandRefusesBrokenFilesCleanly) {
 
 TEST(BadInput, EveryCommandFailsCleanlyWhenItsFolderRefusesFiles) {
     for (const Command& command : Commands()) {
+        if (command.role == Command::Reads) continue;
         SCOPED_TRACE(command.label);
         ScratchDir dir;
         std::string in = dir.Write(command.fileName, GoodFile(command.kind));
         std::vector<std::string> arguments = Expand(command, dir, in);
         UnwritableFolder locked(dir.Path());
         if (!locked.Works()) GTEST_SKIP() << "this file system lets every folder be written";
-        ExpectCleanFailure(arguments, dir, command.fileName, 1);
+        ExpectCleanFailure(arguments, dir, dir.Path(), 1);
     }
 }
 

@@ -1,0 +1,24 @@
+// The level inspector and its report, and the extended level data reader, on arbitrary bytes.
+#include <cstdint>
+#include <span>
+
+#include "formats/extendedleveldata.h"
+#include "formats/levelinspection.h"
+#include "formats/levelreport.h"
+#include "support/fuzzcheck.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vetra;
+    std::span<const std::uint8_t> bytes(data, size);
+    LevelInspection level = InspectLevel(bytes);
+    LevelReport("level.lvl", level);
+    std::size_t counted = 0;
+    for (std::size_t n : level.tileCounts) counted += n;
+    fuzz::Require(counted <= size / 4, "more records counted than the file holds");
+    if (auto extended = FindExtendedLevelData(bytes, 0, size)) {
+        fuzz::Require(extended->end <= size, "extended level data read past the end");
+        for (const ElvlChunk& chunk : extended->chunks)
+            fuzz::Require(chunk.offset + 8 <= size, "a chunk header past the end");
+    }
+    return 0;
+}
