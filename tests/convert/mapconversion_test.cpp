@@ -229,12 +229,12 @@ TEST_F(MapConversion, ConvertFileNeverOverwrites) {
     std::string map = dir.Write("arena.bmp", test::MapPicture().Put(1, 2, 3).File());
     ConvertedLevel first = ConvertFile(host, map);
     EXPECT_EQ(first.levelPath, dir.File("arena.lvl"));
-    std::string before =
-        std::string(test::ReadBytes(first.levelPath).begin(), test::ReadBytes(first.levelPath).end());
+    Bytes before = test::ReadBytes(first.levelPath);
     ConvertedLevel second = ConvertFile(host, map);
     EXPECT_EQ(second.levelPath, dir.File("arena-0.lvl"));
     EXPECT_TRUE(second.outcome.succeeded);
-    EXPECT_EQ(test::ReadBytes(first.levelPath), test::ReadBytes(second.levelPath));
+    EXPECT_EQ(test::ReadBytes(first.levelPath), before);
+    EXPECT_EQ(test::ReadBytes(second.levelPath), before);
 }
 
 class ConvertButton : public MapConversion {};
