@@ -18,7 +18,7 @@ void CommandContext::RunBatchCommand(const std::vector<std::string>& files, cons
 
 void CommandContext::RunOperation(const std::vector<std::string>& files, const BatchOperation& operation) {
     BatchReport report = RunBatch(host, files, operation.job, verbose);
-    host.MessageBox(operation.CompletionText(report));
+    if (!operation.completion.empty()) host.MessageBox(operation.CompletionText(report));
     Finish(report.outcome);
 }
 

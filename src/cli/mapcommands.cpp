@@ -1,14 +1,14 @@
+#include <CLI/CLI.hpp>
 #include <memory>
 #include <string>
 #include <vector>
-
-#include <CLI/CLI.hpp>
 
 #include "cli/commandcontext.h"
 #include "cli/commands.h"
 #include "convert/blankmap.h"
 #include "convert/deconversion.h"
 #include "convert/installedwalltiles.h"
+#include "convert/relink.h"
 #include "walltiles/model/wtdfile.h"
 
 namespace vetra::cli {
@@ -21,8 +21,8 @@ struct LevelArguments {
     bool cleanPalette = false;
 };
 
-// Installs the WallTile set of a .wtd file, as confirming the WallTile editor does, and checks "Use WallTiles";
-// false when the file cannot be read (after DoLoad's message).
+// Installs the WallTile set of a .wtd file, as confirming the WallTile editor does, and checks "Use
+// WallTiles"; false when the file cannot be read (after DoLoad's message).
 bool InstallWallTiles(CommandContext& context, const std::string& path) {
     WallTileSet set;
     if (!WtdFile::DoLoad(context.host, path, set).succeeded) {
@@ -47,7 +47,8 @@ void AddNewMap(CLI::App& app, CommandContext& context) {
 
 void AddDeconvert(CLI::App& app, CommandContext& context) {
     auto* command = app.add_subcommand(
-        "deconvert", "Turn levels into a map bitmap LEVEL-m.bmp and their tileset into LEVEL-t.bmp (Deconvert)");
+        "deconvert",
+        "Turn levels into a map bitmap LEVEL-m.bmp and their tileset into LEVEL-t.bmp (Deconvert)");
     auto arguments = std::make_shared<LevelArguments>();
     command->add_option("--walltiles", arguments->wallTiles,
                         "Draw the tiles of this WallTile set (.wtd) as its markers (Use WallTiles)");
@@ -61,11 +62,25 @@ void AddDeconvert(CLI::App& app, CommandContext& context) {
     });
 }
 
+void AddReLink(CLI::App& app, CommandContext& context) {
+    auto* command = app.add_subcommand(
+        "relink", "Join the WallTiles of levels anew into LEVEL-N.lvl beside each (Re-Link)");
+    auto arguments = std::make_shared<LevelArguments>();
+    command->add_option("--walltiles", arguments->wallTiles, "The WallTile set (.wtd) to join the walls with")
+        ->required();
+    command->add_option("LEVEL", arguments->levels, "Level files (.lvl)")->required();
+    command->callback([&context, arguments] {
+        if (!InstallWallTiles(context, arguments->wallTiles)) return;
+        context.RunOperation(arguments->levels, Convert::ReLinkOperation(context.host));
+    });
+}
+
 }  // namespace
 
 void AddMapCommands(CLI::App& app, CommandContext& context) {
     AddNewMap(app, context);
     AddDeconvert(app, context);
+    AddReLink(app, context);
 }
 
 }  // namespace vetra::cli

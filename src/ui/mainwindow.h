@@ -1,14 +1,13 @@
 #pragma once
 
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <QHash>
-#include <QMainWindow>
-#include <QPointer>
 
 #include "ui/filedialog.h"
 #include "ui/info.h"
@@ -77,8 +76,8 @@ public:
     // The batch pattern: disable the controls, ask for files, run the job over them with progress lines, show
     // the completion message (none when the operation has no completion text), enable the controls.
     void RunOperation(const BatchOperation& operation, const BatchSteps& steps = {});
-    // A single-file operation: a save dialog, the routine on the chosen name, and the completion text when the
-    // routine succeeded.
+    // A single-file operation: a save dialog, the routine on the chosen name, and the completion text when
+    // the routine succeeded.
     void RunSaveOperation(const BatchOperation& operation);
     // Any other handler's body, between DisableControls and EnableControls; an exception ends it silently.
     void RunWithControlsDisabled(const std::function<void()>& body);
@@ -118,6 +117,8 @@ private:
     void BuildTabStrip(QWidget* central);
     void BuildFrames(QWidget* central);
     void ConnectButtons();
+    // The comment-file dialog of the Server tab; "" when cancelled or not a template or .set.
+    std::string PickCommentFile();
     void WatchForHints(QWidget* widget, const QString& hint);
     Info& Summary();
     QPushButton* Button(const char* name) const;
