@@ -1,0 +1,406 @@
+#include "walltiles/walltileeditor.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QToolButton>
+#include <algorithm>
+#include <utility>
+
+#include "convert/installedwalltiles.h"
+#include "formats/bitmapheader.h"
+#include "formats/tiles.h"
+#include "tileset/indexedimage.h"
+#include "tileset/statushints.h"
+#include "tileset/tilegrid.h"
+#include "tileset/toolicons.h"
+#include "tileset/twips.h"
+#include "ui/filedialog.h"
+#include "util/fileio.h"
+#include "util/host.h"
+#include "walltiles/examplewalltile.h"
+#include "walltiles/model/wtdfile.h"
+#include "walltiles/walltilepreview.h"
+
+namespace vetra::walltiles {
+namespace {
+
+using tileset::TileGrid;
+using tileset::Twips;
+using tileset::TwipsRect;
+
+constexpr int kColumns = 19;
+constexpr int kRows = 10;
+constexpr int kLastPossible = WallTileSet::kMaxWallTiles - 1;
+constexpr int kPrevious = 0, kCurrent = 1, kNext = 2;
+constexpr int kPreviewLefts[] = {165, 1815, 3435};
+const char* const kPreviewNames[] = {"Previous", "Current", "Next"};
+constexpr char kFilter[] = "WallTile definition files (*.wtd)|*.wtd";
+
+QString Latin1(const char* text) { return QString::fromLatin1(text); }
+
+bool Inside(const QWidget* widget, QPoint pixel) { return QRect(QPoint(0, 0), widget->size()).contains(pixel); }
+
+}  // namespace
+
+Custom::Custom(Host& host, ui::FileDialog& dialogs, QString versionText, QWidget* parent)
+    : QDialog(parent), host_(host), dialogs_(dialogs), versionText_(std::move(versionText)) {
+    setWindowTitle(QStringLiteral("Custom WallTile Definition"));
+    setMouseTracking(true);
+    BuildControls();
+}
+
+void Custom::BuildControls() {
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setSizeGripEnabled(false);
+    auto* hints = new tileset::StatusHints(statusBar_, this);
+    hints->Add(statusBar_, versionText_);
+
+    BuildPreviews();
+    BuildCommands();
+    BuildExample();
+
+    tilesetImage_ = new TileGrid(QSize(304, 160), this);
+    tilesetImage_->setObjectName(QStringLiteral("TilesetImage"));
+    tilesetImage_->move(0, Twips(2340));
+    connect(tilesetImage_, &TileGrid::Pressed, this, [this](QPoint pixel) { Tileset_MouseDown(pixel); });
+    connect(tilesetImage_, &TileGrid::Moved, this, &Custom::Tileset_MouseMove);
+    connect(tilesetImage_, &TileGrid::Released, this, [this](QPoint pixel) { Tileset_MouseUp(pixel); });
+
+    int height = Twips(5400) + statusBar_->sizeHint().height();
+    setFixedSize(Twips(4560), height);
+    statusBar_->setGeometry(0, Twips(5400), width(), statusBar_->sizeHint().height());
+    ShowVersion();
+}
+
+// Each preview has its caption above it and, over its fifth row, the cover shown while its WallTile has no
+// diagonals. A click on the current preview pastes; one on a neighbour or its caption moves to it.
+void Custom::BuildPreviews() {
+    auto* hints = findChild<tileset::StatusHints*>();
+    for (int k = 0; k < 3; ++k) {
+        QString name = Latin1(kPreviewNames[k]);
+        labels_[k] = new QLabel(name, this);
+        labels_[k]->setObjectName(QStringLiteral("lbl") + name);
+        labels_[k]->setGeometry(TwipsRect(kPreviewLefts[k], 75, 960, 240));
+        labels_[k]->setAlignment(Qt::AlignCenter);
+        labels_[k]->installEventFilter(this);
+        previews_[k] = new TileGrid(QSize(64, 80), this);
+        previews_[k]->setObjectName(name + QStringLiteral("WallTile"));
+        previews_[k]->move(Twips(kPreviewLefts[k]), Twips(315));
+        hints->Add(previews_[k], name + QStringLiteral(" WallTile"));
+        covers_[k] = new QLabel(this);
+        covers_[k]->setObjectName(name + QStringLiteral("Cover"));
+        covers_[k]->setGeometry(TwipsRect(kPreviewLefts[k], 1275, 960, 240));
+        covers_[k]->setAutoFillBackground(true);
+    }
+    connect(previews_[kCurrent], &TileGrid::Pressed, this, [this](QPoint pixel) { Current_MouseDown(pixel); });
+    connect(previews_[kPrevious], &TileGrid::Released, this, [this](QPoint pixel) {
+        if (Inside(previews_[kPrevious], pixel)) Previous_Click();
+    });
+    connect(previews_[kNext], &TileGrid::Released, this, [this](QPoint pixel) {
+        if (Inside(previews_[kNext], pixel)) Next_Click();
+    });
+
+    diagonals_ = new QCheckBox(QStringLiteral("Diagonals"), this);
+    diagonals_->setObjectName(QStringLiteral("Diagonals"));
+    diagonals_->setGeometry(Twips(1770), Twips(1515), 80, 18);
+    hints->Add(diagonals_, QString());
+    connect(diagonals_, &QCheckBox::clicked, this, &Custom::Diagonals_Click);
+
+    scroll_ = new QScrollBar(Qt::Horizontal, this);
+    scroll_->setObjectName(QStringLiteral("WallTileScroll"));
+    scroll_->setGeometry(200, Twips(1530), 70, 16);
+    scroll_->setRange(0, 0);
+    connect(scroll_, &QScrollBar::valueChanged, this, &Custom::Scroll_Change);
+    index_ = new QLabel(QStringLiteral("(0)"), this);
+    index_->setObjectName(QStringLiteral("lblIndex"));
+    index_->setGeometry(272, Twips(1515), 30, 18);
+}
+
+// The example covers the previous preview while there is no previous WallTile to show.
+void Custom::BuildExample() {
+    example_ = new QFrame(this);
+    example_->setObjectName(QStringLiteral("frExample"));
+    example_->setGeometry(TwipsRect(105, -45, 1095, 1620));
+    example_->setAutoFillBackground(true);
+    auto* caption = new QLabel(QStringLiteral("Example"), example_);
+    caption->setGeometry(labels_[kPrevious]->geometry().translated(-example_->pos()));
+    caption->setAlignment(Qt::AlignCenter);
+    examplePicture_ = new QLabel(example_);
+    examplePicture_->setObjectName(QStringLiteral("ExamplePicture"));
+    examplePicture_->setGeometry(previews_[kPrevious]->geometry().translated(-example_->pos()));
+    examplePicture_->setPixmap(ExampleWallTile());
+    auto* hints = findChild<tileset::StatusHints*>();
+    hints->Add(example_, versionText_);
+    hints->Add(examplePicture_, QString());
+    example_->raise();
+}
+
+void Custom::BuildCommands() {
+    delete_ = Command(QStringLiteral("Delete Current"), TwipsRect(270, 1995, 1350, 330));
+    connect(delete_, &QPushButton::clicked, this, &Custom::cmdDelete_Click);
+    connect(Command(QStringLiteral("Clear Current"), TwipsRect(1620, 1995, 1350, 330)), &QPushButton::clicked,
+            this, &Custom::cmdClear_Click);
+    add_ = Command(QStringLiteral("Add WallTile"), TwipsRect(2970, 1995, 1350, 330));
+    connect(add_, &QPushButton::clicked, this, &Custom::cmdAdd_Click);
+    connect(Command(QStringLiteral("Load"), TwipsRect(300, 4770, 825, 330)), &QPushButton::clicked, this,
+            &Custom::cmdLoad_Click);
+    connect(Command(QStringLiteral("Save"), TwipsRect(1350, 4770, 825, 330)), &QPushButton::clicked, this,
+            &Custom::cmdSave_Click);
+    connect(Command(QStringLiteral("Cancel"), TwipsRect(2400, 4770, 825, 330)), &QPushButton::clicked, this,
+            &Custom::Cancel_Click);
+    connect(Command(QStringLiteral("OK"), TwipsRect(3450, 4770, 825, 330)), &QPushButton::clicked, this,
+            &Custom::OK_Click);
+
+    auto* hole = new QToolButton(this);
+    hole->setObjectName(QStringLiteral("Hole"));
+    hole->setIcon(tileset::ToolIcons::Hole());
+    hole->setGeometry(0, Twips(4770), Twips(285), Twips(330));
+    findChild<tileset::StatusHints*>()->Add(hole, QString::fromStdString("0 - " + Tiles::TileTypeName(0)));
+    connect(hole, &QToolButton::clicked, this, &Custom::Hole_Click);
+}
+
+QPushButton* Custom::Command(const QString& caption, QRect geometry) {
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(caption);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    findChild<tileset::StatusHints*>()->Add(button, QString());
+    return button;
+}
+
+void Custom::ShowVersion() { statusBar_->showMessage(versionText_); }
+
+// Moves that a control ignored arrive here too; only the bare background shows the version.
+void Custom::mouseMoveEvent(QMouseEvent* event) {
+    if (childAt(event->position().toPoint()) == nullptr) ShowVersion();
+    QDialog::mouseMoveEvent(event);
+}
+
+bool Custom::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (watched == labels_[kPrevious]) Previous_Click();
+        if (watched == labels_[kNext]) Next_Click();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Custom::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    Activate();
+}
+
+// Every showing rebuilds the set from the last loaded file as it is now on disk, not from the last edits.
+void Custom::Activate() {
+    ShowVersion();
+    example_->show();
+    examplePicture_->show();
+    for (int k = 0; k < 3; ++k) ShowWallTile(k, 0, false);
+    cancelled_ = true;
+    if (tilesetFile_.empty() || !FileExists(tilesetFile_)) {
+        Convert::SetWallTiles(ConverterWallTiles{});
+        // Hidden once showing is over; a dialog hidden while it is being shown would never return from exec.
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
+    }
+    if (!LoadTileset()) return;
+    set_ = WallTileSet(1);
+    {
+        QSignalBlocker block(scroll_);
+        scroll_->setRange(0, 0);
+    }
+    if (!definitionFile_.empty() && FileExists(definitionFile_))
+        DoLoad();
+    else
+        ResetWallTiles();
+    UpdateButtons();
+}
+
+// Previews copy tile pixels byte by byte, so only an 8-bit uncompressed tileset is taken.
+bool Custom::LoadTileset() {
+    try {
+        if (!tileset::HoldsRaw8BitPixels(tilesetFile_)) throw FileError(tilesetFile_, "is not an 8-bit tileset");
+        tileset_ = tileset::ReadTilesetBytes(tilesetFile_);
+    } catch (const std::exception&) {
+        tileset_ = tileset::TilesetBytes();
+        tilesetImage_->SetImage(QImage());
+        host_.MessageBox("Error in Custom Form_Activate");
+        return false;
+    }
+    tilesetImage_->SetImage(tileset::IndexedImage(std::span(tileset_.head).subspan(54, kPaletteSize),
+                                                  tileset_.pixels, 304, 160));
+    return true;
+}
+
+void Custom::ResetWallTiles() {
+    for (int index = 0; index < set_.LastIndex(); ++index) set_.Definition(index).tiles.fill(0);
+    set_.SetCurrent(0);
+    RefreshView();
+}
+
+void Custom::DoLoad() {
+    examplePicture_->hide();
+    if (!WtdFile::DoLoad(host_, definitionFile_, set_).succeeded) return;
+    UpdateButtons();
+    RefreshView();
+}
+
+void Custom::UpdateButtons() {
+    delete_->setEnabled(set_.LastIndex() >= 1);
+    add_->setEnabled(set_.LastIndex() < kLastPossible);
+}
+
+void Custom::MakePicture() {
+    previews_[kCurrent]->SetImage(WallTilePreview(tileset_, set_.CurrentDefinition()));
+}
+
+void Custom::ShowWallTile(int slot, int index, bool visible) {
+    previews_[slot]->setVisible(visible);
+    labels_[slot]->setVisible(visible);
+    covers_[slot]->setVisible(visible && !set_.Definition(index).diagonals);
+    if (visible && slot != kCurrent)
+        previews_[slot]->SetImage(WallTilePreview(tileset_, set_.Definition(index)));
+}
+
+void Custom::RefreshView() {
+    int current = set_.Current();
+    ShowWallTile(kPrevious, current - 1, current > 0);
+    MakePicture();
+    ShowWallTile(kCurrent, current, true);
+    diagonals_->setChecked(set_.CurrentDefinition().diagonals);
+    {
+        QSignalBlocker block(scroll_);
+        scroll_->setMaximum(set_.LastIndex());
+        scroll_->setValue(current);
+    }
+    index_->setText(QStringLiteral("(%1)").arg(current));
+    ShowWallTile(kNext, current + 1, current < set_.LastIndex());
+}
+
+void Custom::Tileset_MouseDown(QPoint pixel) {
+    dragging_ = true;
+    x0_ = x1_ = TileGrid::TileOf(pixel.x());
+    y0_ = y1_ = TileGrid::TileOf(pixel.y());
+    tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
+}
+
+void Custom::Tileset_MouseMove(QPoint pixel) {
+    int n = TileGrid::TileOf(pixel.y()) * kColumns + TileGrid::TileOf(pixel.x()) + 1;
+    statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + Tiles::TileTypeName(n)));
+    if (!dragging_) return;
+    x1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    y1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
+}
+
+void Custom::Tileset_MouseUp(QPoint pixel) {
+    x1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    y1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    tilesetImage_->HideSelection();
+    dragging_ = false;
+}
+
+void Custom::Current_MouseDown(QPoint pixel) {
+    if (Inside(previews_[kCurrent], pixel)) CopyTiles(pixel.x() / 16, pixel.y() / 16);
+}
+
+// The block keeps its shape and is cut off at the right and bottom edges of the 4 x 5 slots.
+void Custom::CopyTiles(int column, int row) {
+    if (x0_ > x1_) std::swap(x0_, x1_);
+    if (y0_ > y1_) std::swap(y0_, y1_);
+    WallTileDefinition& definition = set_.CurrentDefinition();
+    if (x0_ >= 0 && y0_ >= 0) {
+        for (int dy = 0; dy <= y1_ - y0_ && dy <= 4 - row; ++dy)
+            for (int dx = 0; dx <= x1_ - x0_ && dx <= 3 - column; ++dx)
+                definition.tiles[(row + dy) * 4 + column + dx] =
+                    static_cast<std::uint8_t>((y0_ + dy) * kColumns + x0_ + dx + 1);
+    } else {
+        definition.tiles[row * 4 + column] = 0;
+    }
+    if (!definition.diagonals)
+        std::fill(definition.tiles.begin() + WallTileDefinition::kConnectionSlots, definition.tiles.end(), 0);
+    MakePicture();
+    RefreshView();
+}
+
+void Custom::Previous_Click() {
+    if (set_.Current() > 0) set_.SetCurrent(set_.Current() - 1);
+    RefreshView();
+}
+
+void Custom::Next_Click() {
+    if (set_.Current() < set_.LastIndex()) set_.SetCurrent(set_.Current() + 1);
+    RefreshView();
+}
+
+void Custom::Hole_Click() { x0_ = y0_ = x1_ = y1_ = -1; }
+
+// The slots keep their numbers; the next paste clears the diagonal ones while the box is off.
+void Custom::Diagonals_Click() {
+    set_.CurrentDefinition().diagonals = diagonals_->isChecked();
+    covers_[kCurrent]->setVisible(!diagonals_->isChecked());
+}
+
+void Custom::Scroll_Change(int value) {
+    set_.SetCurrent(value);
+    RefreshView();
+}
+
+void Custom::cmdClear_Click() {
+    set_.ClearCurrent();
+    MakePicture();
+    RefreshView();
+}
+
+void Custom::cmdAdd_Click() {
+    example_->hide();
+    if (!set_.AddWallTile()) return;
+    if (set_.LastIndex() == kLastPossible)
+        add_->setEnabled(false);
+    else
+        delete_->setEnabled(true);
+    MakePicture();
+    RefreshView();
+}
+
+void Custom::cmdDelete_Click() {
+    if (set_.LastIndex() == 0) return cmdClear_Click();
+    set_.DeleteCurrent();
+    RefreshView();
+    if (set_.LastIndex() == 0) {
+        delete_->setEnabled(false);
+        example_->show();
+    } else if (set_.LastIndex() < kLastPossible) {
+        add_->setEnabled(true);
+    }
+}
+
+void Custom::cmdLoad_Click() {
+    std::string path = dialogs_.OpenFile({"Load WallTile definition:", kFilter});
+    if (path.empty()) return;
+    definitionFile_ = path;
+    DoLoad();
+}
+
+void Custom::cmdSave_Click() {
+    std::string path = dialogs_.SaveFile({"Save WallTile definition:", kFilter});
+    if (!path.empty()) WtdFile::Save(host_, path, set_);
+}
+
+void Custom::OK_Click() {
+    Convert::SetWallTiles(set_.ToConverterOrder());
+    cancelled_ = false;
+    accept();
+}
+
+void Custom::Cancel_Click() {
+    Convert::SetWallTiles(ConverterWallTiles{});
+    reject();
+}
+
+}  // namespace vetra::walltiles

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <string>
+
+#include "tileset/tilesetbytes.h"
+#include "walltiles/model/walltileset.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QStatusBar;
+
+namespace vetra {
+class Host;
+}
+
+namespace vetra::ui {
+class FileDialog;
+}
+
+namespace vetra::tileset {
+class TileGrid;
+}
+
+namespace vetra::walltiles {
+
+// The WallTile editor "Custom WallTile Definition": builds a set of up to 32 WallTiles from the tiles of a
+// tileset, loads and saves it as a ".wtd" file, and on OK installs it as the converter's set; Cancel empties
+// that set, the close box leaves it alone. Each showing starts again from the last loaded file as it now
+// stands on disk. Failures are message boxes of the host; nothing is thrown.
+class Custom : public QDialog {
+    Q_OBJECT
+public:
+    Custom(Host& host, ui::FileDialog& dialogs, QString versionText, QWidget* parent = nullptr);
+
+    // True from each showing until OK.
+    bool Cancelled() const { return cancelled_; }
+    // The tileset bitmap, or level that begins with one, whose tiles the next showing offers.
+    void SetTilesetFile(const std::string& path) { tilesetFile_ = path; }
+    const std::string& TilesetFile() const { return tilesetFile_; }
+
+    // What the window holds, for tests.
+    const WallTileSet& WallTiles() const { return set_; }
+    const std::string& DefinitionFile() const { return definitionFile_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    // Reachable by name for the rules the buttons' enabling never lets a user reach.
+    void cmdDelete_Click();
+    void cmdClear_Click();
+    void cmdAdd_Click();
+
+private:
+    void BuildControls();
+    void BuildPreviews();
+    void BuildExample();
+    void BuildCommands();
+    QPushButton* Command(const QString& caption, QRect geometry);
+    void Activate();
+    bool LoadTileset();
+    void ResetWallTiles();
+    void DoLoad();
+    void UpdateButtons();
+    void MakePicture();
+    void RefreshView();
+    void ShowWallTile(int slot, int index, bool visible);
+    void CopyTiles(int column, int row);
+    void ShowVersion();
+
+    void Tileset_MouseDown(QPoint pixel);
+    void Tileset_MouseMove(QPoint pixel);
+    void Tileset_MouseUp(QPoint pixel);
+    void Current_MouseDown(QPoint pixel);
+    void Previous_Click();
+    void Next_Click();
+    void Hole_Click();
+    void Diagonals_Click();
+    void Scroll_Change(int value);
+    void cmdLoad_Click();
+    void cmdSave_Click();
+    void OK_Click();
+    void Cancel_Click();
+
+    Host& host_;
+    ui::FileDialog& dialogs_;
+    QString versionText_;
+    bool cancelled_ = true;
+    std::string tilesetFile_;
+    std::string definitionFile_;
+    WallTileSet set_;
+    tileset::TilesetBytes tileset_;
+    int x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;
+    bool dragging_ = false;
+
+    // Previous, current and next WallTile.
+    tileset::TileGrid* previews_[3] = {};
+    QLabel* labels_[3] = {};
+    QLabel* covers_[3] = {};
+    QFrame* example_ = nullptr;
+    QLabel* examplePicture_ = nullptr;
+    QCheckBox* diagonals_ = nullptr;
+    QScrollBar* scroll_ = nullptr;
+    QLabel* index_ = nullptr;
+    QPushButton* delete_ = nullptr;
+    QPushButton* add_ = nullptr;
+    tileset::TileGrid* tilesetImage_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+};
+
+}  // namespace vetra::walltiles
