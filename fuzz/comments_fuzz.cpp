@@ -1,0 +1,28 @@
+// Reading and rewriting the comments (and extended level data) of a fuzzed tileset or level, with a fuzzed
+// text, into a new file or in place.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "convert/comments.h"
+#include "support/fuzzcheck.h"
+#include "support/workspace.h"
+#include "util/recordinghost.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace vetra;
+    FuzzedDataProvider input(data, size);
+    bool replace = input.ConsumeBool();
+    bool wipe = input.ConsumeBool();
+    std::string text = input.ConsumeRandomLengthString(512);
+    std::vector<std::uint8_t> file = input.ConsumeRemainingBytes<std::uint8_t>();
+    fuzz::Workspace work({{"level.lvl", file}});
+    std::string path = work.Path("level.lvl");
+    std::string shown = Convert::ReadComments(path);
+    Convert::SaysNoTileset(shown);
+    bool refused = Convert::CommentsRefusal(path).has_value();
+    RecordingHost host;
+    Outcome outcome = Convert::WriteComments(host, path, wipe ? Convert::kRemoveAllComments : text, replace);
+    fuzz::Require(!(refused && outcome.succeeded), "a refused rewrite reported success");
+    work.Check(outcome, {"level.lvl"});
+    for (const std::string& written : outcome.created) Convert::ReadComments(written);
+    return 0;
+}
