@@ -79,7 +79,10 @@ bool Readable(CommandContext& context, const std::string& path) {
 bool HasTileset(CommandContext& context, const std::string& path, bool failWithout) {
     if (!Convert::SaysNoTileset(Convert::ReadComments(path))) return true;
     context.host.MessageBox(Convert::kNoTilesetText);
-    if (failWithout) context.Finish(Outcome::Failed());
+    if (!failWithout) return false;
+    // The box does not say which file; on the command line that is needed.
+    context.host.AddText(path + " does not begin with a tileset.");
+    context.Finish(Outcome::Failed());
     return false;
 }
 

@@ -1,8 +1,10 @@
 #include "convert/blankmap.h"
 
+#include "convert/framednotice.h"
 #include "convert/likeput.h"
 #include "formats/bitmapheader.h"
 #include "formats/mappalette.h"
+#include "util/fileerror.h"
 #include "util/host.h"
 
 namespace vetra::Convert {
@@ -14,7 +16,8 @@ constexpr std::size_t kPlacedBytes = kBitmapHeaderSize + 4;
 Outcome WriteOrShow(Host& host, const std::string& path, const Bytes& bytes, const std::string& message) {
     try {
         WriteFileSafely(path, bytes, host.Faults());
-    } catch (const FileError&) {
+    } catch (const FileError& error) {
+        host.AddText(FramedNotice(error.what()));
         host.MessageBox(message);
         return Outcome::Failed();
     }

@@ -44,7 +44,9 @@ CommentArea FindCommentArea(std::span<const std::uint8_t> bytes) {
     area.pixelEnd = ReadU32(bytes.data() + 10) + PixelSize(bytes);
     area.declaredEnd = ReadU32(bytes.data() + 2);
     area.end = std::min<std::uint64_t>(area.declaredEnd, bytes.size());
-    area.complete = area.pixelEnd <= bytes.size() && area.pixelEnd <= area.declaredEnd;
+    // A file shorter than its size field says cannot tell its comments from what follows them (a level's
+    // records); rewriting would take those for comments.
+    area.complete = area.pixelEnd <= area.declaredEnd && area.declaredEnd <= bytes.size();
     area.extendedData = ExtendedDataStart(bytes, area);
     return area;
 }

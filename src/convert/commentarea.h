@@ -11,7 +11,7 @@ namespace vetra::Convert {
 
 struct CommentArea {
     bool hasTileset = false;       // the file begins with "BM"
-    bool complete = false;         // the header is whole and the pixels lie inside both the file and the bitmap
+    bool complete = false;         // the header is whole, the pixels lie inside the bitmap, the bitmap inside the file
     std::uint64_t pixelEnd = 0;    // pixel offset + pixel size: where the comments begin
     std::uint64_t declaredEnd = 0; // the file-size field: where they end, and where a level's records begin
     std::uint64_t end = 0;         // the declared end, cut at the end of the file

@@ -9,6 +9,8 @@
 #include "convert/installedwalltiles.h"
 #include "convert/walllinking.h"
 #include "formats/bitmapheader.h"
+#include "util/fileerror.h"
+#include "util/fileio.h"
 #include "util/filenameext.h"
 #include "util/host.h"
 #include "util/nativepath.h"
@@ -97,6 +99,9 @@ Outcome Convert(Host& host, const std::string& bitmapPath, const std::string& le
         ProgressTitle title(host);
         try {
             converted = ConvertInto(host, title, bitmapPath, levelPath);
+        } catch (const FileError& error) {
+            host.AddText(FramedNotice(error.what()));
+            converted = false;
         } catch (const std::exception&) {
             converted = false;
         }

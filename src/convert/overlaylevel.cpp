@@ -15,8 +15,9 @@ std::optional<OverlayLevel> ReadOverlayLevel(Host& host, const std::string& path
         return std::nullopt;
     }
     level.layout = ParseLevel(level.bytes, TilesetSignature::BothBytes);
-    if (level.layout.tilesetBeyondEnd) {
-        ReportTilesetBeyondEnd(host, path);
+    // A tileset size inside the header would have the header's bytes merged as tile records.
+    if (level.layout.TilesetUnusable()) {
+        ReportUnusableTileset(host, path, level.layout);
         return std::nullopt;
     }
     return level;

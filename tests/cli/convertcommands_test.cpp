@@ -104,7 +104,7 @@ TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {
 
     run = RunTool("convert --walltiles " + Quoted(dir.File("missing.wtd")) + " " + Quoted(map));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "vetra: Error in DoLoad.\n");
+    EXPECT_EQ(run.out, dir.File("missing.wtd") + ": does not exist\nvetra: Error in DoLoad.\n");
     EXPECT_EQ(RunTool("convert").status, 2);
 }
 

@@ -163,6 +163,8 @@ TEST(Comments, RefusedFilesStayByteForByte) {
     pixelsPastTheEnd.resize(40000);
     Bytes sizeInsidePixels = LevelBytes(TilesetBytes(), kRecords);
     WriteU32(sizeInsidePixels.data() + 2, 1078);
+    Bytes sizePastTheEnd = LevelBytes(TilesetBytes(), kRecords);
+    WriteU32(sizePastTheEnd.data() + 2, 0xFFFFFFFFu);
     struct Case {
         const char* name;
         Bytes file;
@@ -173,6 +175,8 @@ TEST(Comments, RefusedFilesStayByteForByte) {
         {"pixels past the end of the file", pixelsPastTheEnd,
          " is not a complete bitmap; its comments are left unchanged."},
         {"file size inside the pixels", sizeInsidePixels, " is not a complete bitmap; its comments are left unchanged."},
+        {"file size past the end, records behind", sizePastTheEnd,
+         " is not a complete bitmap; its comments are left unchanged."},
         {"header cut short", Bytes{'B', 'M', 0, 0}, " is not a complete bitmap; its comments are left unchanged."},
     };
     for (const Case& c : cases) {

@@ -185,18 +185,28 @@ TEST(Overlay, DiffProgressCountsTheRecordsLeft) {
 TEST(Overlay, BadInputsAreRefusedWithoutOutput) {
     auto beyond = TilesetBytes();
     WriteU32(beyond.data() + 2, 60000);
+    // A size inside the header would have the header's bytes merged as records.
+    auto inside = LevelBytes(TilesetBytes(), {{1, 1, 1}});
+    WriteU32(inside.data() + 2, 0);
     auto good = LevelBytes({}, {{1, 1, 1}});
-    for (Operation operation : {Operation::Overlay, Operation::Diff}) {
-        for (bool firstIsBad : {true, false}) {
-            Result run;
-            RunOn(operation, firstIsBad ? beyond : good, firstIsBad ? good : beyond, run);
-            EXPECT_FALSE(run.outcome.succeeded);
-            ASSERT_EQ(run.host.Summary().size(), 1u);
-            std::string bad = firstIsBad ? "a.lvl" : "b.lvl";
-            EXPECT_NE(run.host.Summary()[0].find(bad + " has a tileset size beyond the end of the file."),
-                      std::string::npos);
-            EXPECT_EQ(run.host.Summary()[0].rfind("-=-=-=-=-=-=-=-=-\r\n", 0), 0u);
-            EXPECT_EQ(run.host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);
+    struct Case {
+        std::vector<std::uint8_t> bytes;
+        std::string reason;
+    };
+    const Case cases[] = {{beyond, " has a tileset size beyond the end of the file."},
+                          {inside, " has a tileset size smaller than a tileset's header and colour table."}};
+    for (const Case& c : cases) {
+        for (Operation operation : {Operation::Overlay, Operation::Diff}) {
+            for (bool firstIsBad : {true, false}) {
+                Result run;
+                RunOn(operation, firstIsBad ? c.bytes : good, firstIsBad ? good : c.bytes, run);
+                EXPECT_FALSE(run.outcome.succeeded);
+                ASSERT_EQ(run.host.Summary().size(), 1u);
+                std::string bad = firstIsBad ? "a.lvl" : "b.lvl";
+                EXPECT_NE(run.host.Summary()[0].find(bad + c.reason), std::string::npos);
+                EXPECT_EQ(run.host.Summary()[0].rfind("-=-=-=-=-=-=-=-=-\r\n", 0), 0u);
+                EXPECT_EQ(run.host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);
+            }
         }
     }
     RecordingHost host;

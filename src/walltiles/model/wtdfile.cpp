@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "util/fileerror.h"
 #include "util/fileio.h"
 #include "util/host.h"
 #include "util/splitstring.h"
@@ -143,6 +144,11 @@ Outcome DoLoad(Host& host, const std::string& path, WallTileSet& set) {
     Bytes bytes;
     try {
         bytes = ReadWholeFile(path, kWtdReadLimit);
+    } catch (const FileError& error) {
+        // The box names neither the file nor the reason; the summary does.
+        host.AddText(error.what());
+        host.MessageBox("Error in DoLoad.");
+        return Outcome::Failed();
     } catch (const std::exception&) {
         host.MessageBox("Error in DoLoad.");
         return Outcome::Failed();
