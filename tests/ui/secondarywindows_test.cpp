@@ -72,7 +72,7 @@ struct Session {
         QObject::connect(&user, &QTimer::timeout, [this] {
             if (answering) return;
             answering = true;
-            QTimer::singleShot(0, [this] {
+            QTimer::singleShot(0, &user, [this] {
                 answering = false;
                 Act();
             });
