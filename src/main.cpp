@@ -3,12 +3,14 @@
 
 #include "ui/mainwindow.h"
 #include "ui/screenshots.h"
+#include "ui/secondarywindows.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VETRA"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vetra.svg")));
     vetra::ui::UI window;
+    new vetra::ui::SecondaryWindows(window);  // owned by the window
     // For the documentation: "vetra --screenshots DIR" saves each tab and quits.
     QStringList arguments = QApplication::arguments();
     qsizetype option = arguments.indexOf(QStringLiteral("--screenshots"));

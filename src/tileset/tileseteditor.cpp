@@ -158,7 +158,8 @@ QToolButton* Tileset::Tool(const QIcon& icon, const QString& name, const QString
 void Tileset::ShowVersion() { statusBar_->showMessage(kVersionText); }
 
 void Tileset::mouseMoveEvent(QMouseEvent* event) {
-    ShowVersion();
+    // Moves that a control ignores come here too; only the bare window shows the version.
+    if (childAt(event->position().toPoint()) == nullptr) ShowVersion();
     QDialog::mouseMoveEvent(event);
 }
 

@@ -104,6 +104,11 @@ void frmComments::OK_Click() {
 
 void frmComments::Cancel_Click() { reject(); }
 
+frmComments& CommentsWindow(Host& host, QWidget* owner) {
+    frmComments* window = owner->findChild<frmComments*>(QString(), Qt::FindDirectChildrenOnly);
+    return window != nullptr ? *window : *new frmComments(host, owner);
+}
+
 void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable) {
     bool wipe = selectedFormat < 0;
     int filterIndex = std::abs(selectedFormat);
@@ -114,10 +119,9 @@ void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedForm
             Convert::WipeInfo(host, path);
             return;
         }
-        frmComments* window = owner->findChild<frmComments*>(QString(), Qt::FindDirectChildrenOnly);
-        if (window == nullptr) window = new frmComments(host, owner);
-        window->Load(path, editable);
-        window->exec();
+        frmComments& window = CommentsWindow(host, owner);
+        window.Load(path, editable);
+        window.exec();
     } catch (const std::exception& error) {
         host.MessageBox("Error in FileInfo()\r\n  SelectedFormat = " + std::to_string(filterIndex) +
                         "\r\n  Editable = " + (editable ? "True" : "False") + "\r\n  Error: " + error.what());

@@ -52,6 +52,9 @@ private:
     QPushButton* cancel_;
 };
 
+// The one comments window of an owner: its direct child, made on first use and kept.
+frmComments& CommentsWindow(Host& host, QWidget* owner);
+
 // The procedure behind the three Info buttons: asks for a file ("View info from file:", the filter entry
 // selectedFormat, its absolute value), then wipes its comments when selectedFormat is negative, or else shows
 // them in the comments window, created on first use as a child of owner and kept, and returns when it hides.

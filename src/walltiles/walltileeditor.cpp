@@ -44,7 +44,9 @@ constexpr char kFilter[] = "WallTile definition files (*.wtd)|*.wtd";
 
 QString Latin1(const char* text) { return QString::fromLatin1(text); }
 
-bool Inside(const QWidget* widget, QPoint pixel) { return QRect(QPoint(0, 0), widget->size()).contains(pixel); }
+bool Inside(const QWidget* widget, QPoint pixel) {
+    return QRect(QPoint(0, 0), widget->size()).contains(pixel);
+}
 
 }  // namespace
 
@@ -98,7 +100,8 @@ void Custom::BuildPreviews() {
         covers_[k]->setGeometry(TwipsRect(kPreviewLefts[k], 1275, 960, 240));
         covers_[k]->setAutoFillBackground(true);
     }
-    connect(previews_[kCurrent], &TileGrid::Pressed, this, [this](QPoint pixel) { Current_MouseDown(pixel); });
+    connect(previews_[kCurrent], &TileGrid::Pressed, this,
+            [this](QPoint pixel) { Current_MouseDown(pixel); });
     connect(previews_[kPrevious], &TileGrid::Released, this, [this](QPoint pixel) {
         if (Inside(previews_[kPrevious], pixel)) Previous_Click();
     });
@@ -224,7 +227,8 @@ void Custom::Activate() {
 // Previews copy tile pixels byte by byte, so only an 8-bit uncompressed tileset is taken.
 bool Custom::LoadTileset() {
     try {
-        if (!tileset::HoldsRaw8BitPixels(tilesetFile_)) throw FileError(tilesetFile_, "is not an 8-bit tileset");
+        if (!tileset::HoldsRaw8BitPixels(tilesetFile_))
+            throw FileError(tilesetFile_, "is not an 8-bit tileset");
         tileset_ = tileset::ReadTilesetBytes(tilesetFile_);
     } catch (const std::exception&) {
         tileset_ = tileset::TilesetBytes();
@@ -232,8 +236,8 @@ bool Custom::LoadTileset() {
         host_.MessageBox("Error in Custom Form_Activate");
         return false;
     }
-    tilesetImage_->SetImage(tileset::IndexedImage(std::span(tileset_.head).subspan(54, kPaletteSize),
-                                                  tileset_.pixels, 304, 160));
+    tilesetImage_->SetImage(
+        tileset::IndexedImage(std::span(tileset_.head).subspan(54, kPaletteSize), tileset_.pixels, 304, 160));
     return true;
 }
 

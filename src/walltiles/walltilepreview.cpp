@@ -21,7 +21,8 @@ void FillSlot(Bytes& pixels, int slot, const tileset::TilesetBytes& tileset, int
         auto target = pixels.begin() + (16 * rowFromBottom + d) * kWidth + 16 * column;
         if (fromTileset) {
             int r = (tile - 1) / 19, c = (tile - 1) % 19;
-            auto source = tileset.pixels.begin() + (9 - r) * tileset::kTileRowBytes + 16 * c + d * kTilesetRow;
+            auto source =
+                tileset.pixels.begin() + (9 - r) * tileset::kTileRowBytes + 16 * c + d * kTilesetRow;
             std::copy(source, source + 16, target);
         } else {
             int y = 15 - d;  // counted from the block's top
@@ -34,7 +35,8 @@ void FillSlot(Bytes& pixels, int slot, const tileset::TilesetBytes& tileset, int
 
 QImage WallTilePreview(const tileset::TilesetBytes& tileset, const WallTileDefinition& definition) {
     Bytes pixels(static_cast<std::size_t>(kWidth) * kHeight, 0);
-    for (int slot = 0; slot < WallTileDefinition::kSlots; ++slot) FillSlot(pixels, slot, tileset, definition.tiles[slot]);
+    for (int slot = 0; slot < WallTileDefinition::kSlots; ++slot)
+        FillSlot(pixels, slot, tileset, definition.tiles[slot]);
     Bytes palette(kPaletteSize, 0);
     if (tileset.head.size() >= tileset::kTilesetHeadSize)
         std::copy(tileset.head.begin() + 54, tileset.head.begin() + 54 + kPaletteSize, palette.begin());

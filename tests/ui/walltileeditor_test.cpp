@@ -131,8 +131,8 @@ void WallTileEditorTest::SelectionIsPastedAndCutOffAtTheGridsEdges_data() {
     QTest::newRow("top left to bottom right") << QPoint(3, 1) << QPoint(5, 2) << 2 << block;
     QTest::newRow("bottom right to top left") << QPoint(5, 2) << QPoint(3, 1) << 2 << block;
     QTest::newRow("one tile") << QPoint(18, 9) << QPoint(18, 9) << 5 << SlotsWith({{5, 190}});
-    QTest::newRow("dragged past the tileset") << QPoint(17, 8) << QPoint(30, 20) << 0
-                                              << SlotsWith({{0, 170}, {1, 171}, {4, 189}, {5, 190}});
+    QTest::newRow("dragged past the tileset")
+        << QPoint(17, 8) << QPoint(30, 20) << 0 << SlotsWith({{0, 170}, {1, 171}, {4, 189}, {5, 190}});
 }
 
 void WallTileEditorTest::SelectionIsPastedAndCutOffAtTheGridsEdges() {
@@ -292,8 +292,8 @@ void WallTileEditorTest::OkInstallsTheSlotsInConverterOrder() {
     QCOMPARE(installed.Count(), 2);
     QCOMPARE(installed.diagonals, (std::vector<bool>{false, true}));
     // Entry by connection mask: slot 0 (east, south) is entry 12, slot 15 (none) entry 0, and so on.
-    // Slot s (row r, column c) holds tile 19 r + c + 1 and lands at the entry of its joined neighbours: slot 15
-    // (none) at entry 0, slot 11 (north) at 1, slot 14 (west) at 2, ..., slot 5 (all four) at 15.
+    // Slot s (row r, column c) holds tile 19 r + c + 1 and lands at the entry of its joined neighbours: slot
+    // 15 (none) at entry 0, slot 11 (north) at 1, slot 14 (west) at 2, ..., slot 5 (all four) at 15.
     const WallTileEntries first{61, 42, 60, 41, 58, 39, 59, 40, 4, 23, 3, 22, 1, 20, 2, 21, 0, 0, 0, 0};
     QCOMPARE(installed.definitions[0], first);
     const WallTileEntries& second = installed.definitions[1];
@@ -320,7 +320,8 @@ void WallTileEditorTest::ShowingReloadsTheLastFileFromDisk() {
     editor.Press("Add WallTile");
     editor.Press("OK");
 
-    editor.dir.Write("set.wtd", std::string("WallTile=0:7\r\nWallTile=1:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\r\n"));
+    editor.dir.Write("set.wtd",
+                     std::string("WallTile=0:7\r\nWallTile=1:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\r\n"));
     editor.window.show();
     QCOMPARE(editor.Last(), 1);
     QCOMPARE(editor.window.WallTiles().Definition(0).tiles, SlotsWith({{0, 7}}));
@@ -384,18 +385,19 @@ void WallTileEditorTest::StatusBarTexts() {
         QPoint at;
         QString text;
     };
-    for (const Case& c : {Case{"TilesetImage", TileCentre(18, 9), QStringLiteral("190 - ")},
-                          Case{"TilesetImage", TileCentre(17, 1), QStringLiteral("37 - Normal Tile")},
-                          Case{"CurrentWallTile", {5, 5}, QStringLiteral("Current WallTile")},
-                          Case{"NextWallTile", {5, 5}, QStringLiteral("Next WallTile")},
-                          Case{"PreviousWallTile", {5, 5}, QStringLiteral("Previous WallTile")},
-                          Case{"Hole", {5, 5}, QStringLiteral("0 - (Empty Tile)")},
-                          Case{"Load", {5, 5}, QString()}, Case{"Diagonals", {5, 5}, QString()},
-                          Case{nullptr, {300, 140}, kVersion}}) {
+    for (const Case& c :
+         {Case{"TilesetImage", TileCentre(18, 9), QStringLiteral("190 - ")},
+          Case{"TilesetImage", TileCentre(17, 1), QStringLiteral("37 - Normal Tile")},
+          Case{"CurrentWallTile", {5, 5}, QStringLiteral("Current WallTile")},
+          Case{"NextWallTile", {5, 5}, QStringLiteral("Next WallTile")},
+          Case{"PreviousWallTile", {5, 5}, QStringLiteral("Previous WallTile")},
+          Case{"Hole", {5, 5}, QStringLiteral("0 - (Empty Tile)")}, Case{"Load", {5, 5}, QString()},
+          Case{"Diagonals", {5, 5}, QString()}, Case{nullptr, {300, 140}, kVersion}}) {
         editor.Find<QStatusBar>("")->showMessage(QStringLiteral("-"));
         QTest::mouseMove(c.control ? editor.Find(c.control) : &editor.window, c.at);
         QVERIFY2(editor.Status().startsWith(c.text) && (!c.text.isEmpty() || editor.Status().isEmpty()),
-                 qPrintable(QString::fromLatin1(c.control ? c.control : "window") + QStringLiteral(": ") + editor.Status()));
+                 qPrintable(QString::fromLatin1(c.control ? c.control : "window") + QStringLiteral(": ") +
+                            editor.Status()));
     }
 }
 

@@ -1,0 +1,57 @@
+#include "ui/secondarywindows.h"
+
+#include "tileset/selecttileset.h"
+#include "tileset/tileseteditor.h"
+#include "ui/commentswindow.h"
+#include "ui/mainwindow.h"
+#include "walltiles/walltileeditor.h"
+
+namespace vetra::ui {
+namespace {
+
+// The picker shown modally: the chosen file, or nothing when the user cancelled it (or the WallTile editor).
+std::optional<std::string> PickTileset(tileset::SelectTileset& picker) {
+    picker.exec();
+    if (picker.Cancelled()) return std::nullopt;
+    return picker.TilesetFile();
+}
+
+// The WallTile editor shown modally for a tileset; true when the user did not confirm it.
+bool EditWallTiles(walltiles::Custom& editor, const std::string& tilesetFile) {
+    editor.SetTilesetFile(tilesetFile);
+    editor.exec();
+    return editor.Cancelled();
+}
+
+}  // namespace
+
+SecondaryWindows::SecondaryWindows(UI& window)
+    : QObject(&window), dialog_([&window]() -> FileDialog& { return window.Dialog(); }) {
+    wallTileEditor_ = new walltiles::Custom(window, dialog_, window.VersionText(), &window);
+    walltiles::Custom* wallTileEditor = wallTileEditor_;
+    tileset::SelectTileset::Context context{
+        [&window] { return static_cast<int>(window.CurrentOperation()); },
+        [&window] { return window.OptionValue(Option::UseWallTiles); },
+        [wallTileEditor](const std::string& file) { return EditWallTiles(*wallTileEditor, file); }};
+    picker_ = new tileset::SelectTileset(dialog_, std::move(context), &window);
+
+    tileset::SelectTileset* picker = picker_;
+    tileset::Tileset::Hooks hooks{[picker] { return PickTileset(*picker); },
+                                  [&window](const std::string& file) {
+                                      frmComments& comments = CommentsWindow(window, &window);
+                                      comments.Load(file, true);
+                                      comments.exec();
+                                  }};
+    tilesetEditor_ = new tileset::Tileset(dialog_, std::move(hooks), &window);
+
+    for (QWidget* secondary : std::initializer_list<QWidget*>{wallTileEditor_, picker_, tilesetEditor_})
+        window.AddSecondaryWindow(secondary);
+    window.SetTilesetPicker([picker] { return PickTileset(*picker); });
+    tileset::Tileset* tilesetEditor = tilesetEditor_;
+    window.SetTilesetEditor([tilesetEditor](const std::string& file) {
+        tilesetEditor->SetFileName(file);
+        tilesetEditor->exec();
+    });
+}
+
+}  // namespace vetra::ui

@@ -1,0 +1,201 @@
+// The main window's buttons through the real picker, WallTile editor, tileset editor and comments window.
+#include "ui/secondarywindows.h"
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "convert/blankmap.h"
+#include "convert/installedwalltiles.h"
+#include "support/scratchdir.h"
+#include "tileset/selecttileset.h"
+#include "tileset/tileseteditor.h"
+#include "ui/commentswindow.h"
+#include "ui/mainwindow.h"
+#include "ui/scripteddialog.h"
+#include "ui/tilesetfixtures.h"
+#include "util/recordinghost.h"
+#include "walltiles/walltileeditor.h"
+
+using vetra::ConverterWallTiles;
+using vetra::test::ScratchDir;
+using vetra::ui::ScriptedDialog;
+using vetra::ui::UI;
+
+namespace {
+
+ConverterWallTiles SomeInstalledSet() {
+    ConverterWallTiles set;
+    set.definitions = {vetra::WallTileEntries{1, 2, 3}};
+    set.diagonals = {false};
+    return set;
+}
+
+void Press(QWidget& window, const char* name) {
+    auto* button = window.findChild<QPushButton*>(QString::fromLatin1(name));
+    QVERIFY2(button != nullptr, name);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The main window with its secondary windows, and a user who answers whichever of them is showing while a
+// button's handler waits in its modal loop.
+struct Session {
+    ScratchDir dir;
+    UI window;
+    vetra::ui::SecondaryWindows* windows = new vetra::ui::SecondaryWindows(window);
+    ScriptedDialog* dialogs = nullptr;
+
+    std::deque<QString> picks;  // the files chosen in the picker, in order
+    bool confirmWallTiles = false;
+    std::vector<std::string> wallTileEditorOpenedWith;
+    std::vector<std::string> tilesetEditorSteps;  // the tileset editor's buttons, pressed one per showing
+    int tilesetEditorActs = 0;
+    std::vector<std::string> commentsShownFor;
+    QTimer user;
+    bool answering = false;
+
+    Session() {
+        auto scripted = std::make_unique<ScriptedDialog>();
+        dialogs = scripted.get();
+        window.SetFileDialog(std::move(scripted));  // after the windows were made: they follow the swap
+        dir.Write("tiles.bmp", vetra::test::NumberedTileset());
+        dir.Write("other.bmp", vetra::test::PatternBitmap(304, 160));
+        vetra::RecordingHost host;
+        vetra::Convert::MakeBlankMap(host, dir.File("map.bmp"));
+        windows->Picker().SetDirectory(QString::fromStdString(dir.Path()));
+        window.findChild<QCheckBox*>(QStringLiteral("Expert"))->click();
+        user.setInterval(5);
+        // A timer does not fire again while its own slot waits in a modal loop, so each answer goes through
+        // a fresh single shot; one at a time.
+        QObject::connect(&user, &QTimer::timeout, [this] {
+            if (answering) return;
+            answering = true;
+            QTimer::singleShot(0, &user, [this] {
+                answering = false;
+                Act();
+            });
+        });
+        user.start();
+    }
+
+    void Act() {
+        vetra::walltiles::Custom& wallTiles = windows->WallTileEditor();
+        auto* comments = window.findChild<vetra::ui::frmComments*>();
+        if (wallTiles.isVisible()) {
+            wallTileEditorOpenedWith.push_back(wallTiles.TilesetFile());
+            Press(wallTiles, confirmWallTiles ? "OK" : "Cancel");
+        } else if (comments != nullptr && comments->isVisible()) {
+            commentsShownFor.push_back(comments->CommentFile + (comments->Editable ? " editable" : ""));
+            QTest::mouseClick(comments->Cancel(), Qt::LeftButton);
+        } else if (windows->Picker().isVisible()) {
+            ChooseInPicker();
+        } else if (windows->TilesetEditor().isVisible()) {
+            ++tilesetEditorActs;
+            std::string step = tilesetEditorSteps.empty() ? "Finished" : tilesetEditorSteps.front();
+            if (!tilesetEditorSteps.empty()) tilesetEditorSteps.erase(tilesetEditorSteps.begin());
+            Press(windows->TilesetEditor(), step.c_str());
+        }
+    }
+
+    void ChooseInPicker() {
+        vetra::tileset::SelectTileset& picker = windows->Picker();
+        if (picks.empty()) return Press(picker, "Cancel");
+        auto* files = picker.findChild<QListWidget*>(QStringLiteral("File"));
+        QList<QListWidgetItem*> items = files->findItems(picks.front(), Qt::MatchExactly);
+        picks.pop_front();
+        QVERIFY(!items.isEmpty());
+        files->setCurrentItem(items.first());
+        Press(picker, "OK");
+    }
+};
+
+}  // namespace
+
+class SecondaryWindowsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { vetra::Convert::SetWallTiles(SomeInstalledSet()); }
+
+    void WallTileEditorOpensOnlyForWallTileOperations_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("opensWallTileEditor");
+        QTest::addColumn<bool>("opensTilesetEditor");
+        QTest::newRow("convert") << "cmdConvert" << true << false;
+        QTest::newRow("deconvert") << "cmdDeconvert" << true << false;
+        QTest::newRow("re-link") << "cmdFixLVL" << true << false;
+        QTest::newRow("apply tiles") << "cmdApplyTileset" << false << false;
+        QTest::newRow("edit tiles") << "cmdTileset" << false << true;
+    }
+
+    // A cancel in the WallTile editor is the picker's cancel: the batch ends before any file is processed.
+    void WallTileEditorOpensOnlyForWallTileOperations() {
+        QFETCH(QString, button);
+        QFETCH(bool, opensWallTileEditor);
+        QFETCH(bool, opensTilesetEditor);
+        Session session;
+        session.picks = {QStringLiteral("tiles.bmp")};
+        session.dialogs->QueueFiles({session.dir.File("map.bmp")});
+        std::vector<std::string> before = session.dir.Names();
+        Press(session.window, button.toLatin1().constData());
+
+        std::string tileset = session.dir.File("tiles.bmp");
+        QCOMPARE(session.wallTileEditorOpenedWith,
+                 opensWallTileEditor ? std::vector<std::string>{tileset} : std::vector<std::string>{});
+        QCOMPARE(session.window.PickedTileset(), opensWallTileEditor ? std::string() : tileset);
+        QCOMPARE(vetra::Convert::InstalledWallTiles().Count(), opensWallTileEditor ? 0 : 1);
+        if (opensWallTileEditor) {
+            QVERIFY(session.window.SummaryWindow() == nullptr);
+            QVERIFY(session.dialogs->Messages().empty());
+        }
+        QCOMPARE(session.dir.Names(), before);
+        QCOMPARE(session.tilesetEditorActs > 0, opensTilesetEditor);
+    }
+
+    void ConfirmedWallTilesGoOnToTheConversion() {
+        Session session;
+        session.picks = {QStringLiteral("tiles.bmp")};
+        session.confirmWallTiles = true;
+        session.dialogs->QueueFiles({session.dir.File("map.bmp")});
+        Press(session.window, "cmdConvert");
+        QCOMPARE(session.wallTileEditorOpenedWith.size(), std::size_t{1});
+        // The editor installed its one blank WallTile in place of the earlier set.
+        QCOMPARE(vetra::Convert::InstalledWallTiles().Count(), 1);
+        QCOMPARE(vetra::Convert::InstalledWallTiles().definitions[0], vetra::WallTileEntries{});
+        QVERIFY(session.window.SummaryWindow() != nullptr);
+        std::vector<std::uint8_t> level = vetra::test::ReadBytes(session.dir.File("map.lvl"));
+        std::vector<std::uint8_t> tileset = vetra::test::NumberedTileset();
+        QVERIFY(level.size() >= tileset.size());  // the picked tileset at its head
+        QVERIFY(std::equal(tileset.begin() + 1078, tileset.end(), level.begin() + 1078));
+    }
+
+    void TilesetEditorPicksThroughThePickerAndEditsComments() {
+        Session session;
+        session.picks = {QStringLiteral("tiles.bmp"), QStringLiteral("other.bmp")};
+        session.tilesetEditorSteps = {"New Source", "Save Custom", "Finished"};
+        std::string saved = session.dir.File("custom.bmp");
+        session.dialogs->QueueFiles({saved});
+        Press(session.window, "cmdTileset");
+        QVERIFY(session.wallTileEditorOpenedWith.empty());
+        QVERIFY(session.picks.empty());
+        QCOMPARE(session.commentsShownFor, std::vector<std::string>{saved + " editable"});
+        // The custom tileset is the first source's: tile t filled with t.
+        std::vector<std::uint8_t> written = vetra::test::ReadBytes(saved);
+        std::vector<std::uint8_t> expected = vetra::test::NumberedTileset();
+        QVERIFY(written.size() >= expected.size());
+        QVERIFY(std::equal(expected.begin() + 1078, expected.end(), written.begin() + 1078));
+        QVERIFY(!session.windows->TilesetEditor().isVisible());
+    }
+
+    void ClosingTheMainWindowClosesThem() {
+        Session session;
+        session.user.stop();
+        session.windows->Picker().show();
+        session.window.close();
+        QVERIFY(!session.windows->Picker().isVisible());
+    }
+};
+
+QTEST_MAIN(SecondaryWindowsTest)
+#include "secondarywindows_test.moc"
