@@ -203,9 +203,7 @@ BatchOperation DeconvertOperation(Host& host) {
     BatchJob job;
     job.extension = ".lvl";
     job.routine = [&host](const std::string& path) { return DeconvertLevel(host, path); };
-    job.beforeEach = [&host] {
-        if (!host.OptionValue(Option::UseWallTiles)) SetWallTiles(ConverterWallTiles{});
-    };
+    job.beforeEach = [&host] { EmptyUnlessWallTilesInUse(host); };
     return BatchOperation{"File(s) to deconvert:",
                           "SubSpace Levels (*.lvl)|*.lvl",
                           "Deconversion complete.",

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "util/host.h"
+
 namespace vetra::Convert {
 namespace {
 
@@ -31,5 +33,9 @@ void SetWallTiles(const ConverterWallTiles& wallTiles) {
 }
 
 const ConverterWallTiles& InstalledWallTiles() { return Installed(); }
+
+void EmptyUnlessWallTilesInUse(Host& host) {
+    if (!host.OptionValue(Option::UseWallTiles)) SetWallTiles(ConverterWallTiles{});
+}
 
 }  // namespace vetra::Convert

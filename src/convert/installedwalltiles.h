@@ -4,6 +4,10 @@
 
 #include "convert/converterwalltiles.h"
 
+namespace vetra {
+class Host;
+}
+
 // The WallTile set that conversion, deconversion and re-linking work with: the one piece of state the
 // conversion engine keeps between runs, empty at start, replaced only by SetWallTiles. None of these fail.
 namespace vetra::Convert {
@@ -16,5 +20,9 @@ void SetWallTiles(const ConverterWallTiles& wallTiles);
 
 // The set in force.
 const ConverterWallTiles& InstalledWallTiles();
+
+// The step before each file of the Convert, Deconvert and Re-Link batches: while "Use WallTiles" is unchecked
+// the set is emptied, so a set installed earlier never changes a plain run.
+void EmptyUnlessWallTilesInUse(Host& host);
 
 }  // namespace vetra::Convert

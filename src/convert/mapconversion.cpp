@@ -132,9 +132,7 @@ BatchOperation ConvertOperation(Host& host, LevelFollowUp followUp) {
     operation.job.extension = ".bmp";
     operation.job.rejectionsLowerTotal = true;
     operation.job.admit = [&host](const std::string& path) { return LongEnoughForAMap(host, path); };
-    operation.job.beforeEach = [&host] {
-        if (!host.OptionValue(Option::UseWallTiles)) SetWallTiles(0, {}, {});
-    };
+    operation.job.beforeEach = [&host] { EmptyUnlessWallTilesInUse(host); };
     operation.job.routine = [&host, followUp](const std::string& path) {
         ConvertedLevel converted = ConvertFile(host, path);
         // A failed conversion leaves no level for the follow-up to work on.

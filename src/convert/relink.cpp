@@ -87,9 +87,7 @@ BatchOperation ReLinkOperation(Host& host) {
     BatchJob job;
     job.extension = ".lvl";
     job.routine = [&host](const std::string& path) { return ReLinkLevel(host, path); };
-    job.beforeEach = [&host] {
-        if (!host.OptionValue(Option::UseWallTiles)) SetWallTiles(ConverterWallTiles{});
-    };
+    job.beforeEach = [&host] { EmptyUnlessWallTilesInUse(host); };
     return BatchOperation{"File(s) to re-link:", "SubSpace Levels (*.lvl)|*.lvl", "", "", false,
                           std::move(job)};
 }
