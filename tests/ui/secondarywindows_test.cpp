@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <cstdlib>
 
 #include "convert/blankmap.h"
 #include "convert/installedwalltiles.h"
@@ -49,6 +50,7 @@ struct Session {
 
     std::deque<QString> picks;  // the files chosen in the picker, in order
     bool confirmWallTiles = false;
+    std::deque<const char*> wallTileSteps;  // buttons pressed in the WallTile editor before OK or Cancel
     std::vector<std::string> wallTileEditorOpenedWith;
     std::vector<std::string> tilesetEditorSteps;  // the tileset editor's buttons, pressed one per showing
     int tilesetEditorActs = 0;
@@ -84,6 +86,11 @@ struct Session {
         vetra::walltiles::Custom& wallTiles = windows->WallTileEditor();
         auto* comments = window.findChild<vetra::ui::frmComments*>();
         if (wallTiles.isVisible()) {
+            if (!wallTileSteps.empty()) {
+                Press(wallTiles, wallTileSteps.front());
+                wallTileSteps.pop_front();
+                return;
+            }
             wallTileEditorOpenedWith.push_back(wallTiles.TilesetFile());
             Press(wallTiles, confirmWallTiles ? "OK" : "Cancel");
         } else if (comments != nullptr && comments->isVisible()) {
@@ -168,6 +175,33 @@ private slots:
         std::vector<std::uint8_t> tileset = vetra::test::NumberedTileset();
         QVERIFY(level.size() >= tileset.size());  // the picked tileset at its head
         QVERIFY(std::equal(tileset.begin() + 1078, tileset.end(), level.begin() + 1078));
+    }
+
+    // The desktop program and the command line make the same level of the same files.
+    void ConvertWithWallTilesMatchesTheCommandLine() {
+        Session session;
+        std::string set = session.dir.Write(
+            "set.wtd", std::string("WallTile#FFFFFF=0:0,0,0,0,0,0,0,0,0,0,0,0,9,0,8,7\r\n"));
+        std::vector<std::uint8_t> map = vetra::test::ReadBytes(session.dir.File("map.bmp"));
+        for (int x : {3, 4, 5, 9}) map[1078 + (1023 - 4) * 1024 + x] = 255;
+        map[1078 + (1023 - 7) * 1024 + 2] = 30;
+        std::string bitmap = session.dir.Write("walls.bmp", map);
+        session.picks = {QStringLiteral("tiles.bmp")};
+        session.confirmWallTiles = true;
+        session.wallTileSteps = {"Load"};
+        session.dialogs->QueueFiles({bitmap});
+        session.dialogs->QueueFiles({set});
+        Press(session.window, "cmdConvert");
+        std::vector<std::uint8_t> desktop = vetra::test::ReadBytes(session.dir.File("walls.lvl"));
+
+        ScratchDir shell;
+        std::string copy = shell.Write("walls.bmp", map);
+        std::string command = std::string(VETRA_CLI_PATH) + " convert --walltiles '" + set + "' --tileset '" +
+                              session.dir.File("tiles.bmp") + "' '" + copy + "' >/dev/null 2>&1";
+        QCOMPARE(std::system(command.c_str()), 0);
+        std::vector<std::uint8_t> commandLine = vetra::test::ReadBytes(shell.File("walls.lvl"));
+        QVERIFY(desktop.size() > vetra::test::NumberedTileset().size());
+        QVERIFY(desktop == commandLine);
     }
 
     void TilesetEditorPicksThroughThePickerAndEditsComments() {
