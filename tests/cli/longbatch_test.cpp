@@ -24,13 +24,13 @@ BatchRun RunBatch(const std::vector<std::string>& command, int count) {
     ScratchDir temp;
     std::vector<std::string> arguments;
     for (const std::string& argument : command)
-        arguments.push_back(argument == "{tiles}" ? dir.Write("tiles.bmp", Tileset())
+        arguments.push_back(argument == "{tiles}"  ? dir.Write("tiles.bmp", Tileset())
                             : argument == "{over}" ? dir.Write("over.lvl", Level({{7, 7, 7}}, false))
                                                    : argument);
     for (int i = 0; i < count; ++i) {
         auto n = static_cast<std::uint16_t>(i % 1000);
-        arguments.push_back(
-            dir.Write("level" + std::to_string(i) + ".lvl", Level({{n, 3, 1}, {3, n, 2}, {n, n, 170}}, false)));
+        arguments.push_back(dir.Write("level" + std::to_string(i) + ".lvl",
+                                      Level({{n, 3, 1}, {3, n, 2}, {n, n, 170}}, false)));
     }
     BatchRun batch;
     batch.run = RunCli(arguments, temp.Path(), 300);
@@ -57,10 +57,15 @@ TEST(LongBatch, AThousandLevelsKeepMemoryFlatAndLeaveNoTemporaryFile) {
             EXPECT_EQ(batch->run.status, 0) << batch->run.output.substr(0, 2000);
             EXPECT_TRUE(batch->tempEmpty) << "a temporary file was left in TEMP";
         }
-        EXPECT_EQ(small.files, std::size_t(10 * c.filesPerLevel + c.extraFiles)) << "a temporary file stayed beside";
-        EXPECT_EQ(large.files, std::size_t(1000 * c.filesPerLevel + c.extraFiles)) << "a temporary file stayed beside";
-        EXPECT_LE(large.run.peakKb, small.run.peakKb * 12 / 10)
-            << "peak memory " << large.run.peakKb << " kB for 1000 files, " << small.run.peakKb << " kB for 10";
+        EXPECT_EQ(small.files, std::size_t(10 * c.filesPerLevel + c.extraFiles))
+            << "a temporary file stayed beside";
+        EXPECT_EQ(large.files, std::size_t(1000 * c.filesPerLevel + c.extraFiles))
+            << "a temporary file stayed beside";
+        if (kPeakMemoryIsMeaningful) {
+            EXPECT_LE(large.run.peakKb, small.run.peakKb * 12 / 10)
+                << "peak memory " << large.run.peakKb << " kB for 1000 files, " << small.run.peakKb
+                << " kB for 10";
+        }
     }
 }
 
