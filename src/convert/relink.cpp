@@ -10,6 +10,7 @@
 #include "convert/mapconversion.h"
 #include "convert/tilesetapplication.h"
 #include "formats/level.h"
+#include "formats/levelinspection.h"
 #include "util/filenameext.h"
 #include "util/host.h"
 
@@ -33,7 +34,7 @@ private:
 };
 
 // The tiles that newer clients give meanings to, which a map bitmap cannot hold.
-bool BeyondTheMapBitmap(int tile) { return (tile >= 191 && tile <= 215) || tile >= 221; }
+bool BeyondTheMapBitmap(int tile) { return tile != 0 && IsUnusualTile(tile); }
 
 // Re-linking only re-joins walls: the records a map bitmap cannot hold go into the new level as they were,
 // behind the converted ones, in the source's order. False when the files could not be read or written.

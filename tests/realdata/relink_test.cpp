@@ -13,7 +13,7 @@
 namespace vetra {
 namespace {
 
-bool BeyondTheMapBitmap(int tile) { return (tile >= 191 && tile <= 215) || tile >= 221; }
+bool BeyondTheMapBitmap(int tile) { return tile != 0 && IsUnusualTile(tile); }
 
 std::vector<TileRecord> Unmappable(const std::vector<std::uint8_t>& bytes, const LevelLayout& layout) {
     std::vector<TileRecord> kept;
