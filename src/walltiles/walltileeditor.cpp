@@ -15,6 +15,7 @@
 #include "convert/installedwalltiles.h"
 #include "formats/bitmapheader.h"
 #include "formats/tiles.h"
+#include "tileset/decodedtileset.h"
 #include "tileset/indexedimage.h"
 #include "tileset/statushints.h"
 #include "tileset/tilegrid.h"
@@ -224,12 +225,11 @@ void Custom::Activate() {
     UpdateButtons();
 }
 
-// Previews copy tile pixels byte by byte, so only an 8-bit uncompressed tileset is taken.
+// Previews copy tile pixels byte by byte; a tileset of another layout is shown from its decoded picture.
 bool Custom::LoadTileset() {
     try {
-        if (!tileset::HoldsRaw8BitPixels(tilesetFile_))
-            throw FileError(tilesetFile_, "is not an 8-bit tileset");
-        tileset_ = tileset::ReadTilesetBytes(tilesetFile_);
+        tileset_ = tileset::HoldsRaw8BitPixels(tilesetFile_) ? tileset::ReadTilesetBytes(tilesetFile_)
+                                                             : tileset::DecodedTilesetBytes(tilesetFile_);
     } catch (const std::exception&) {
         tileset_ = tileset::TilesetBytes();
         tilesetImage_->SetImage(QImage());

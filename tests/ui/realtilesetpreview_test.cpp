@@ -1,11 +1,13 @@
 #include <QTest>
 
 #include "support/realdata.h"
+#include "tileset/decodedtileset.h"
 #include "tileset/selecttileset.h"
+#include "tileset/tilesetbytes.h"
 #include "tileset/tilesetpreview.h"
 
 // The picker's preview of the tilesets zones really use: 24- and 32-bit ones, run-length compressed ones, a
-// 304 x 144 one, and levels that begin with each kind.
+// 304 x 144 one, and levels that begin with each kind; and the picture the WallTile editor takes of each.
 class RealTilesetPreviewTest : public QObject {
     Q_OBJECT
 private slots:
@@ -25,6 +27,11 @@ void RealTilesetPreviewTest::EveryRealTilesetHasAPreview() {
         QVERIFY2(preview && !preview->isNull(), file.c_str());
         QCOMPARE(preview->width(), 304);
         QVERIFY2(preview->height() == 160 || file.find("_castle") != std::string::npos, file.c_str());
+        // What the WallTile editor shows of it.
+        vetra::tileset::TilesetBytes shown = vetra::tileset::HoldsRaw8BitPixels(file)
+                                                 ? vetra::tileset::ReadTilesetBytes(file)
+                                                 : vetra::tileset::DecodedTilesetBytes(file);
+        QCOMPARE(shown.pixels.size(), std::size_t(304 * 160));
         ++previews;
     }
     QVERIFY(previews >= 40);

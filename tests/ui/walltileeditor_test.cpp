@@ -66,6 +66,30 @@ struct Editor {
     QString Status() { return Find<QStatusBar>("")->currentMessage(); }
 };
 
+// A 24-bit tileset whose tile t has the colour (t, 255 - t, 40).
+std::vector<std::uint8_t> TrueColourTileset() {
+    const int width = 304, height = 160, rowBytes = width * 3;
+    std::vector<std::uint8_t> bytes(54 + static_cast<std::size_t>(rowBytes) * height, 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    vetra::WriteU32(&bytes[2], static_cast<std::uint32_t>(bytes.size()));
+    vetra::WriteU32(&bytes[10], 54);
+    vetra::WriteU32(&bytes[14], 40);
+    vetra::WriteU32(&bytes[18], width);
+    vetra::WriteU32(&bytes[22], height);
+    vetra::WriteU16(&bytes[26], 1);
+    vetra::WriteU16(&bytes[28], 24);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            int tile = (y / 16) * 19 + x / 16 + 1;
+            std::uint8_t* pixel = &bytes[54 + static_cast<std::size_t>(height - 1 - y) * rowBytes + 3 * x];
+            pixel[0] = 40;
+            pixel[1] = static_cast<std::uint8_t>(255 - tile);
+            pixel[2] = static_cast<std::uint8_t>(tile);
+        }
+    return bytes;
+}
+
 Slots SlotsWith(std::initializer_list<std::pair<int, int>> slotTiles) {
     Slots tiles{};
     for (auto [slot, tile] : slotTiles) tiles[slot] = static_cast<std::uint8_t>(tile);
@@ -94,6 +118,7 @@ private slots:
     void SaveWritesTheSet();
     void MissingTilesetCancelsAndUnreadableOneIsReported();
     void StatusBarTexts();
+    void TilesetOfAnotherLayoutIsShownDecoded();
 };
 
 void WallTileEditorTest::FreshWindowShowsOneBlankWallTile() {
@@ -399,6 +424,21 @@ void WallTileEditorTest::StatusBarTexts() {
                  qPrintable(QString::fromLatin1(c.control ? c.control : "window") + QStringLiteral(": ") +
                             editor.Status()));
     }
+}
+
+void WallTileEditorTest::TilesetOfAnotherLayoutIsShownDecoded() {
+    Editor editor;
+    editor.window.hide();
+    editor.window.SetTilesetFile(editor.dir.Write("true colour.bmp", TrueColourTileset()));
+    editor.window.show();
+    QVERIFY(editor.host.Messages().empty());
+    QRgb tile = editor.Tileset()->Image().pixel(TileCentre(4, 1));  // tile 24
+    QCOMPARE(qRed(tile), 24);
+    QCOMPARE(qGreen(tile), 231);
+    editor.Select({4, 1}, {4, 1});
+    editor.PasteAt(0);
+    QCOMPARE(editor.Tiles()[0], std::uint8_t(24));
+    QCOMPARE(qRed(editor.Current()->Image().pixel(SlotCentre(0))), 24);
 }
 
 QTEST_MAIN(WallTileEditorTest)
