@@ -64,56 +64,63 @@ void Baseline(benchmark::State& state, const BenchFolder& folder, const std::str
     }
 }
 
-void BM_Overlay(benchmark::State& state) {
-    BenchFolder folder;
-    std::string level = folder.File("level.lvl"), overlay = folder.File("overlay.lvl");
-    vetra::WriteFileSafely(level, vetra::EncodeTileRecords(RandomRecords(kLevelRecords, 7)));
-    vetra::WriteFileSafely(overlay, vetra::EncodeTileRecords(RandomRecords(kOverlayRecords, 8)));
+// The two inputs of one benchmark, written once into its folder.
+struct Inputs {
+    std::string first, second;
+};
+
+Inputs OverlayInputs(const BenchFolder& folder) {
+    Inputs inputs{folder.File("level.lvl"), folder.File("overlay.lvl")};
+    vetra::WriteFileSafely(inputs.first, vetra::EncodeTileRecords(RandomRecords(kLevelRecords, 7)));
+    vetra::WriteFileSafely(inputs.second, vetra::EncodeTileRecords(RandomRecords(kOverlayRecords, 8)));
+    return inputs;
+}
+
+Inputs DiffInputs(const BenchFolder& folder) {
+    Inputs inputs{folder.File("unaltered.lvl"), folder.File("edited.lvl")};
+    std::vector<TileRecord> records = RandomRecords(kLevelRecords, 9);
+    vetra::WriteFileSafely(inputs.first, vetra::EncodeTileRecords(records));
+    vetra::WriteFileSafely(inputs.second, vetra::EncodeTileRecords(Edited(records)));
+    return inputs;
+}
+
+// Runs the operation on the inputs; its outputs are removed between runs, outside the timing.
+template <class Operation>
+void Run(benchmark::State& state, const BenchFolder& folder, const Inputs& inputs, Operation operation) {
     vetra::RecordingHost host;
     for (auto _ : state) {
-        if (!vetra::Convert::ApplyOverlay(host, level, overlay).succeeded)
-            state.SkipWithError("overlay failed");
+        if (!operation(host, inputs.first, inputs.second).succeeded)
+            state.SkipWithError("the operation failed");
         state.PauseTiming();
-        folder.Clear({level, overlay});
+        folder.Clear({inputs.first, inputs.second});
         host.Forget();
         state.ResumeTiming();
     }
+}
+
+void BM_Overlay(benchmark::State& state) {
+    BenchFolder folder;
+    Run(state, folder, OverlayInputs(folder), vetra::Convert::ApplyOverlay);
 }
 BENCHMARK(BM_Overlay)->Unit(benchmark::kMillisecond);
 
 void BM_OverlayBaseline(benchmark::State& state) {
     BenchFolder folder;
-    std::string level = folder.File("level.lvl"), overlay = folder.File("overlay.lvl");
-    vetra::WriteFileSafely(level, vetra::EncodeTileRecords(RandomRecords(kLevelRecords, 7)));
-    vetra::WriteFileSafely(overlay, vetra::EncodeTileRecords(RandomRecords(kOverlayRecords, 8)));
-    Baseline(state, folder, level, overlay, 4u * (kLevelRecords + kOverlayRecords));
+    Inputs inputs = OverlayInputs(folder);
+    Baseline(state, folder, inputs.first, inputs.second, 4u * (kLevelRecords + kOverlayRecords));
 }
 BENCHMARK(BM_OverlayBaseline)->Unit(benchmark::kMillisecond);
 
 void BM_Diff(benchmark::State& state) {
     BenchFolder folder;
-    std::string unaltered = folder.File("unaltered.lvl"), edited = folder.File("edited.lvl");
-    std::vector<TileRecord> records = RandomRecords(kLevelRecords, 9);
-    vetra::WriteFileSafely(unaltered, vetra::EncodeTileRecords(records));
-    vetra::WriteFileSafely(edited, vetra::EncodeTileRecords(Edited(records)));
-    vetra::RecordingHost host;
-    for (auto _ : state) {
-        if (!vetra::Convert::MakeDiff(host, unaltered, edited).succeeded) state.SkipWithError("diff failed");
-        state.PauseTiming();
-        folder.Clear({unaltered, edited});
-        host.Forget();
-        state.ResumeTiming();
-    }
+    Run(state, folder, DiffInputs(folder), vetra::Convert::MakeDiff);
 }
 BENCHMARK(BM_Diff)->Unit(benchmark::kMillisecond);
 
 void BM_DiffBaseline(benchmark::State& state) {
     BenchFolder folder;
-    std::string unaltered = folder.File("unaltered.lvl"), edited = folder.File("edited.lvl");
-    std::vector<TileRecord> records = RandomRecords(kLevelRecords, 9);
-    vetra::WriteFileSafely(unaltered, vetra::EncodeTileRecords(records));
-    vetra::WriteFileSafely(edited, vetra::EncodeTileRecords(Edited(records)));
-    Baseline(state, folder, unaltered, edited, 4u * kLevelRecords / 100);
+    Inputs inputs = DiffInputs(folder);
+    Baseline(state, folder, inputs.first, inputs.second, 4u * kLevelRecords / 100);
 }
 BENCHMARK(BM_DiffBaseline)->Unit(benchmark::kMillisecond);
 
