@@ -40,13 +40,17 @@ CommentArea FindCommentArea(std::span<const std::uint8_t> bytes) {
     CommentArea area;
     area.hasTileset = bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M';
     constexpr std::size_t kFieldsEnd = 38;  // the image-size field is the last one read
+    constexpr std::uint32_t kHeadersEnd = 54;  // the file header and the info header whose fields are read
     if (!area.hasTileset || bytes.size() < kFieldsEnd) return area;
-    area.pixelEnd = ReadU32(bytes.data() + 10) + PixelSize(bytes);
+    std::uint32_t pixelOffset = ReadU32(bytes.data() + 10);
+    area.pixelEnd = pixelOffset + PixelSize(bytes);
     area.declaredEnd = ReadU32(bytes.data() + 2);
     area.end = std::min<std::uint64_t>(area.declaredEnd, bytes.size());
     // A file shorter than its size field says cannot tell its comments from what follows them (a level's
-    // records); rewriting would take those for comments.
-    area.complete = area.pixelEnd <= area.declaredEnd && area.declaredEnd <= bytes.size();
+    // records); rewriting would take those for comments. Pixels said to begin inside the headers would have the
+    // new comments written over the header.
+    area.complete = pixelOffset >= kHeadersEnd && area.pixelEnd <= area.declaredEnd &&
+                    area.declaredEnd <= bytes.size();
     area.extendedData = ExtendedDataStart(bytes, area);
     return area;
 }

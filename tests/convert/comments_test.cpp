@@ -165,6 +165,9 @@ TEST(Comments, RefusedFilesStayByteForByte) {
     WriteU32(sizeInsidePixels.data() + 2, 1078);
     Bytes sizePastTheEnd = LevelBytes(TilesetBytes(), kRecords);
     WriteU32(sizePastTheEnd.data() + 2, 0xFFFFFFFFu);
+    Bytes pixelsInTheHeader = TilesetBytes(Text("abc"));
+    WriteU32(pixelsInTheHeader.data() + 10, 0);
+    WriteU32(pixelsInTheHeader.data() + 34, 1);
     struct Case {
         const char* name;
         Bytes file;
@@ -178,6 +181,8 @@ TEST(Comments, RefusedFilesStayByteForByte) {
         {"file size past the end, records behind", sizePastTheEnd,
          " is not a complete bitmap; its comments are left unchanged."},
         {"header cut short", Bytes{'B', 'M', 0, 0}, " is not a complete bitmap; its comments are left unchanged."},
+        {"pixels said to begin inside the header", pixelsInTheHeader,
+         " is not a complete bitmap; its comments are left unchanged."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
