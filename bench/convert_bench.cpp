@@ -5,28 +5,15 @@
 #include <filesystem>
 #include <functional>
 
-#include "convert/installedwalltiles.h"
 #include "convert/mapconversion.h"
 #include "formats/bitmapheader.h"
 #include "formats/mappalette.h"
 #include "util/fileio.h"
-#include "util/host.h"
+#include "util/progress.h"
 
 namespace {
 
 using vetra::Bytes;
-
-class SilentHost : public vetra::Host {
-public:
-    void SetTitle(const std::string&) override {}
-    void RestoreTitle() override {}
-    void ClearText() override {}
-    void AddText(const std::string&) override {}
-    void MessageBox(const std::string&) override {}
-    bool AskOkCancel(const std::string&) override { return true; }
-    void DoEvents() override {}
-    bool OptionValue(vetra::Option) const override { return false; }
-};
 
 Bytes MapFile(const std::function<std::uint8_t(int x, int y)>& pixel) {
     Bytes bytes(vetra::kMapBitmapSize, 0);
@@ -65,27 +52,28 @@ struct Case {
     std::string bitmap;
     std::string level;
     std::size_t levelSize;
+    vetra::Convert::ConversionOptions options;
 };
 
 Case Prepare(const char* name, std::uint8_t (*pixel)(int, int), bool wallTiles) {
     auto folder = std::filesystem::temp_directory_path();
     Case c{(folder / (std::string("vetra-bench-") + name + ".bmp")).string(),
-           (folder / (std::string("vetra-bench-") + name + ".lvl")).string(), 0};
+           (folder / (std::string("vetra-bench-") + name + ".lvl")).string(), 0, {}};
     vetra::WriteFileSafely(c.bitmap, MapFile(pixel));
     vetra::WallTileEntries entries{};
     for (int e = 0; e < 20; ++e) entries[e] = static_cast<std::uint8_t>(1 + e);
     const bool flags[] = {true};
-    vetra::Convert::SetWallTiles(wallTiles ? 1 : 0, flags, std::span(&entries, 1));
-    SilentHost host;
-    vetra::Convert::Convert(host, c.bitmap, c.level);
+    c.options.wallTiles = vetra::ConverterWallTiles::FirstOf(wallTiles ? 1 : 0, flags, std::span(&entries, 1));
+    vetra::SilentProgress progress;
+    vetra::Convert::Convert(progress, c.bitmap, c.level, c.options);
     c.levelSize = static_cast<std::size_t>(vetra::FileLength(c.level));
     return c;
 }
 
 void RunConvert(benchmark::State& state, const char* name, std::uint8_t (*pixel)(int, int), bool wallTiles) {
     Case c = Prepare(name, pixel, wallTiles);
-    SilentHost host;
-    for (auto _ : state) benchmark::DoNotOptimize(vetra::Convert::Convert(host, c.bitmap, c.level));
+    vetra::SilentProgress progress;
+    for (auto _ : state) benchmark::DoNotOptimize(vetra::Convert::Convert(progress, c.bitmap, c.level, c.options));
     state.counters["records"] = static_cast<double>(c.levelSize / 4);
     vetra::RemoveFileQuietly(c.bitmap);
     vetra::RemoveFileQuietly(c.level);

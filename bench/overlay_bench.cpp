@@ -12,7 +12,7 @@
 #include "formats/level.h"
 #include "util/fileio.h"
 #include "util/filenameext.h"
-#include "util/recordinghost.h"
+#include "util/progress.h"
 
 namespace {
 
@@ -87,13 +87,11 @@ Inputs DiffInputs(const BenchFolder& folder) {
 // Runs the operation on the inputs; its outputs are removed between runs, outside the timing.
 template <class Operation>
 void Run(benchmark::State& state, const BenchFolder& folder, const Inputs& inputs, Operation operation) {
-    vetra::RecordingHost host;
+    vetra::SilentProgress progress;
     for (auto _ : state) {
-        if (!operation(host, inputs.first, inputs.second).succeeded)
-            state.SkipWithError("the operation failed");
+        if (!operation(progress, inputs.first, inputs.second).Done()) state.SkipWithError("the operation failed");
         state.PauseTiming();
         folder.Clear({inputs.first, inputs.second});
-        host.Forget();
         state.ResumeTiming();
     }
 }

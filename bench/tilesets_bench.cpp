@@ -11,7 +11,7 @@
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "util/fileio.h"
-#include "util/recordinghost.h"
+#include "util/progress.h"
 
 namespace {
 
@@ -25,8 +25,7 @@ std::string BenchFile(const std::string& name) {
 
 // A tileset followed by records spread over the whole map.
 Bytes LargeLevel() {
-    vetra::RecordingHost host;
-    Bytes level = vetra::Convert::BlankTilesetBytes(host);
+    Bytes level = vetra::Convert::BlankTilesetBytes();
     std::mt19937 random(7);
     std::vector<vetra::TileRecord> records;
     for (int i = 0; i < kRecords; ++i)
@@ -40,12 +39,11 @@ Bytes LargeLevel() {
 void BM_Deconvert(benchmark::State& state) {
     std::string level = BenchFile("deconvert.lvl");
     vetra::WriteFileSafely(level, LargeLevel());
-    vetra::RecordingHost host;
+    vetra::SilentProgress progress;
     for (auto _ : state) {
-        auto result = vetra::Convert::LevelToBitmaps(host, level, BenchFile("deconvert-t.bmp"),
+        auto result = vetra::Convert::LevelToBitmaps(progress, level, BenchFile("deconvert-t.bmp"),
                                                      BenchFile("deconvert-m.bmp"), {});
-        if (!result.outcome.succeeded) state.SkipWithError("deconversion failed");
-        host.Forget();
+        if (!result.Done()) state.SkipWithError("deconversion failed");
     }
     for (const char* name : {"deconvert.lvl", "deconvert-t.bmp", "deconvert-m.bmp"})
         vetra::RemoveFileQuietly(BenchFile(name));
@@ -70,12 +68,11 @@ void BM_ApplyTileset(benchmark::State& state) {
     std::string level = BenchFile("apply.lvl");
     std::string tiles = BenchFile("apply-tiles.bmp");
     vetra::WriteFileSafely(level, LargeLevel());
-    vetra::RecordingHost host;
-    vetra::Convert::MakeBlankTileset(host, tiles);
+    vetra::SilentProgress progress;
+    vetra::Convert::MakeBlankTileset(progress, tiles);
     for (auto _ : state) {
-        if (!vetra::Convert::ApplyTileset(host, level, tiles, true).succeeded)
+        if (!vetra::Convert::ApplyTileset(progress, level, tiles, {.replace = true}).Done())
             state.SkipWithError("application failed");
-        host.Forget();
     }
     for (const char* name : {"apply.lvl", "apply-tiles.bmp"}) vetra::RemoveFileQuietly(BenchFile(name));
 }

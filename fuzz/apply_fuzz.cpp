@@ -5,7 +5,7 @@
 #include "convert/blanktileset.h"
 #include "convert/tilesetapplication.h"
 #include "support/workspace.h"
-#include "util/recordinghost.h"
+#include "util/progress.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vetra;
@@ -13,14 +13,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool replace = input.ConsumeBool();
     bool clean = input.ConsumeBool();
     bool fuzzedSource = input.ConsumeBool();
-    RecordingHost host;
-    host.SetOption(Option::CleanPalette, clean);
+    SilentProgress progress;
     std::vector<std::uint8_t> source = fuzzedSource
         ? input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()))
-        : Convert::BlankTilesetBytes(host);
+        : Convert::BlankTilesetBytes();
     std::vector<std::uint8_t> level = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"level.lvl", level}, {"tiles.bmp", source}});
-    Outcome outcome = Convert::ApplyTileset(host, work.Path("level.lvl"), work.Path("tiles.bmp"), replace);
+    FileResult outcome = Convert::ApplyTileset(progress, work.Path("level.lvl"), work.Path("tiles.bmp"),
+                                               {.replace = replace, .cleanPalette = clean});
     work.Check(outcome, {"level.lvl"});
     return 0;
 }

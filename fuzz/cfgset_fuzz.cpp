@@ -4,7 +4,7 @@
 
 #include "cfgset/cfgset.h"
 #include "support/workspace.h"
-#include "util/recordinghost.h"
+#include "util/progress.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vetra;
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> settings = input.ConsumeRemainingBytes<std::uint8_t>();
     std::string settingsName = procedure == 1 ? "server.cfg" : "server.set";
     fuzz::Workspace work({{settingsName, settings}, {commentName, comments}});
-    RecordingHost host;
+    SilentProgress host;
     std::string path = work.Path(settingsName);
     switch (procedure) {
         case 0: work.Check(CfgSet::Set2Cfg(host, path, descriptions)); break;

@@ -5,7 +5,7 @@
 #include "convert/comments.h"
 #include "support/fuzzcheck.h"
 #include "support/workspace.h"
-#include "util/recordinghost.h"
+#include "util/progress.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vetra;
@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string shown = Convert::ReadComments(path);
     Convert::SaysNoTileset(shown);
     bool refused = Convert::CommentsRefusal(path).has_value();
-    RecordingHost host;
-    Outcome outcome = Convert::WriteComments(host, path, wipe ? Convert::kRemoveAllComments : text, replace);
-    fuzz::Require(!(refused && outcome.succeeded), "a refused rewrite reported success");
+    SilentProgress host;
+    FileResult outcome = Convert::WriteComments(host, path, wipe ? Convert::kRemoveAllComments : text, replace);
+    fuzz::Require(!(refused && outcome.Done()), "a refused rewrite reported success");
     work.Check(outcome, {"level.lvl"});
-    for (const std::string& written : outcome.created) Convert::ReadComments(written);
+    for (const std::string& written : outcome.written) Convert::ReadComments(written);
     return 0;
 }

@@ -4,7 +4,7 @@
 #include "convert/makediff.h"
 #include "convert/overlay.h"
 #include "support/workspace.h"
-#include "util/recordinghost.h"
+#include "util/progress.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vetra;
@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()));
     std::vector<std::uint8_t> second = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"first.lvl", first}, {"second.lvl", second}});
-    RecordingHost host;
+    SilentProgress host;
     work.Check(overlay ? Convert::ApplyOverlay(host, work.Path("first.lvl"), work.Path("second.lvl"))
                        : Convert::MakeDiff(host, work.Path("first.lvl"), work.Path("second.lvl")));
     return 0;

@@ -3,15 +3,15 @@
 
 #include "convert/levelsplit.h"
 #include "support/workspace.h"
-#include "util/recordinghost.h"
+#include "util/progress.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vetra;
     FuzzedDataProvider input(data, size);
-    RecordingHost host;
-    host.SetOption(Option::CleanPalette, input.ConsumeBool());
+    SilentProgress host;
+    bool clean = input.ConsumeBool();
     std::vector<std::uint8_t> level = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"level.lvl", level}});
-    work.Check(Convert::SplitLevel(host, work.Path("level.lvl")));
+    work.Check(Convert::SplitLevel(host, work.Path("level.lvl"), clean));
     return 0;
 }

@@ -8,7 +8,6 @@
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "support/fuzzcheck.h"
-#include "util/recordinghost.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vetra;
@@ -23,8 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(copy.size() >= copied && std::equal(copy.begin(), copy.begin() + copied, source.begin()),
             "the copy differs from the source");
     Bytes cleaned = copy;
-    RecordingHost host;
-    Convert::CleanTilesetCopy(host, cleaned, height);
+    Convert::CleanTilesetCopy(cleaned, height);
     Require(cleaned.size() >= copy.size(), "cleaning shortened the copy");
     if (copy.size() >= 6) Require(ReadU32(cleaned.data() + 2) == ReadU32(copy.data() + 2), "cleaning moved the size");
     if (copy.size() > kPixelOffset)

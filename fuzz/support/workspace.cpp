@@ -39,20 +39,20 @@ Workspace::Workspace(const std::vector<File>& files) {
     }
 }
 
-void Workspace::Check(const Outcome& outcome, const std::vector<std::string>& replaceable) const {
+void Workspace::Check(const FileResult& outcome, const std::vector<std::string>& replaceable) const {
     std::vector<std::string> created;
-    for (const std::string& path : outcome.created) {
+    for (const std::string& path : outcome.written) {
         Require(fs::is_regular_file(path), "a file reported as created is not there");
         created.push_back(fs::path(path).filename().string());
     }
-    Require(outcome.succeeded || created.empty(), "a failed run reported files as created");
+    Require(outcome.Done() || created.empty(), "a failed run reported files as created");
     for (const auto& [name, bytes] : inputs_) {
         bool replaced = Contains(replaceable, name) && Contains(created, name);
         if (!replaced) RequireUnchanged(dir_.File(name), bytes);
     }
     std::vector<std::string> names;
     for (const auto& [name, bytes] : inputs_) names.push_back(name);
-    RequireOnlyFiles(dir_, names, outcome.created);
+    RequireOnlyFiles(dir_, names, outcome.written);
     Require(fs::is_empty(TempFolder()), "a temporary file was left in TEMP");
 }
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "support/scratchdir.h"
-#include "util/outcome.h"
+#include "util/fileresult.h"
 
 namespace vetra::fuzz {
 
@@ -22,7 +22,7 @@ public:
 
     // After a run: each input is as it was, or (for a name in replaceable) reported as created; every other file
     // in the folder was reported as created and exists; a failed run created nothing; no temporary file remains.
-    void Check(const Outcome& outcome, const std::vector<std::string>& replaceable = {}) const;
+    void Check(const FileResult& outcome, const std::vector<std::string>& replaceable = {}) const;
 
 private:
     test::ScratchDir dir_;

@@ -19,62 +19,81 @@ std::string ReplacedExtension(const std::string& path, const std::string& extens
     return FileNameExt::UniqueFileName(base + extension);
 }
 
-// Runs one procedure's steps; any error ends it with the procedure's message.
+// What a procedure does to its file, as the message of its failure says it.
+struct Action {
+    const char* verb;     // "convert"
+    const char* outcome;  // " to a .cfg file", after the file's name
+};
+
+// The message names the procedure's file and what went wrong (which names its own file); the summary gets
+// the reason alone.
+void AddFailure(FileResult& result, const Action& action, const std::string& file, const std::string& reason,
+                const std::string& what) {
+    result.Add({NoticeKind::Failure, NoticeDisplay::MessageBox, file, reason,
+                std::string("Could not ") + action.verb + " " + result.file + action.outcome + ": " + what + "."});
+    result.Add({NoticeKind::Failure, NoticeDisplay::Summary, file, reason, what});
+    result.Mark(FileStatus::Failed);
+}
+
+// Runs one procedure's steps; any error ends it with a message naming the file and the reason, and the
+// reason in the summary.
 template <class Steps>
-Outcome Guarded(Host& host, const char* name, Steps steps) {
+FileResult Guarded(Progress& progress, const std::string& path, const Action& action, Steps steps) {
+    FileResult result{path};
     try {
-        Outcome outcome = steps();
-        host.RestoreTitle();
-        return outcome;
+        steps(result);
+    } catch (const FileError& error) {
+        AddFailure(result, action, error.Path(), error.Reason(), error.what());
     } catch (const std::exception& error) {
-        host.MessageBox(std::string("Error in CfgSet.") + name);
-        host.AddText(error.what());
-        host.RestoreTitle();
-        return Outcome::Failed();
+        AddFailure(result, action, path, error.what(), error.what());
     }
+    progress.RestoreTitle();
+    return result;
 }
 
-SettingsRecords ReadSettingsFile(Host& host, const std::string& path) {
-    ShowProgress(host, "Reading settings file...");
-    return ReadSetRecords(host, path);
+SettingsRecords ReadSettingsFile(Progress& progress, FileResult& result, const std::string& path) {
+    ShowProgress(progress, "Reading settings file...");
+    return ReadSetRecords(progress, result, path);
 }
 
-void Describe(Host& host, SettingsRecords& records, const std::string& commentFile, CopyMode mode) {
-    SettingsRecords comments = ReadCommentRecords(host, commentFile);
-    ApplyDescriptions(host, records, comments, !IsSetCommentFile(commentFile), mode);
+void Describe(Progress& progress, FileResult& result, SettingsRecords& records, const std::string& commentFile,
+              CopyMode mode) {
+    SettingsRecords comments = ReadCommentRecords(progress, result, commentFile);
+    ApplyDescriptions(progress, records, comments, !IsSetCommentFile(commentFile), mode);
 }
 
 }  // namespace
 
-Outcome Set2Cfg(Host& host, const std::string& path, bool includeDescriptions) {
-    return Guarded(host, "Set2Cfg", [&] {
-        SettingsRecords records = ReadSettingsFile(host, path);
-        SortByCategory(host, records);
+FileResult Set2Cfg(Progress& progress, const std::string& path, bool includeDescriptions) {
+    return Guarded(progress, path, {"convert", " to a .cfg file"}, [&](FileResult& result) {
+        SettingsRecords records = ReadSettingsFile(progress, result, path);
+        SortByCategory(progress, records);
         std::string output = ReplacedExtension(path, ".cfg");
-        WriteCfgRecords(host, records, output, includeDescriptions);
-        return Outcome::Done({output});
+        WriteCfgRecords(progress, result, records, output, includeDescriptions);
+        result.written.push_back(output);
     });
 }
 
-Outcome Cfg2Set(Host& host, const std::string& path, const std::string& commentFile, bool includeDescriptions) {
-    return Guarded(host, "Cfg2Set", [&] {
-        SettingsRecords records = ReadCfgRecords(host, path);
-        if (includeDescriptions) Describe(host, records, commentFile, CopyMode::All);
-        SortToSetOrder(host, records);
+FileResult Cfg2Set(Progress& progress, const std::string& path, const std::string& commentFile,
+                   bool includeDescriptions) {
+    return Guarded(progress, path, {"convert", " to a .set file"}, [&](FileResult& result) {
+        SettingsRecords records = ReadCfgRecords(progress, path);
+        if (includeDescriptions) Describe(progress, result, records, commentFile, CopyMode::All);
+        SortToSetOrder(progress, result, records);
         std::string output = ReplacedExtension(path, ".set");
-        WriteSetRecords(host, records, output);
-        return Outcome::Done({output});
+        WriteSetRecords(progress, result, records, output);
+        result.written.push_back(output);
     });
 }
 
-Outcome DescSet(Host& host, const std::string& path, const std::string& commentFile) {
-    return Guarded(host, "DescSet", [&] {
-        SettingsRecords records = ReadSettingsFile(host, path);
-        Describe(host, records, commentFile, CopyMode::WhatItHas);
-        SortToSetOrder(host, records);
+FileResult DescSet(Progress& progress, const std::string& path, const std::string& commentFile) {
+    return Guarded(progress, path, {"describe", ""}, [&](FileResult& result) {
+        SettingsRecords records = ReadSettingsFile(progress, result, path);
+        Describe(progress, result, records, commentFile, CopyMode::WhatItHas);
+        SortToSetOrder(progress, result, records);
         std::string output = DescSetOutputName(path);
-        WriteSetRecords(host, records, output);
-        return Outcome::Done({output});
+        WriteSetRecords(progress, result, records, output);
+        result.written.push_back(output);
     });
 }
 

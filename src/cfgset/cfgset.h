@@ -4,25 +4,29 @@
 #include <string>
 #include <string_view>
 
-#include "util/host.h"
-#include "util/outcome.h"
+#include "util/fileresult.h"
+
+namespace vetra {
+class Progress;
+}
 
 // The server-settings procedures of the Server tab: conversion between .cfg and .set, and descriptions from a
-// comment file. Each writes a new file beside its input and never changes the input. On any error it shows
-// "Error in CfgSet." and its own name in a message box, puts the reason in the summary, restores the title and
-// returns a failed Outcome without leaving an output behind.
+// comment file. Each writes a new file beside its input and never changes the input. On any error the result
+// ends with a message box naming the file and the reason and the reason as a summary line; the title is
+// restored and no output is left behind.
 namespace vetra::CfgSet {
 
 // Writes the .set as a .cfg (sorted by section) under UniqueFileName(path less its extension + ".cfg"); with
 // descriptions each setting gets its ";Min:Max:Desc" line.
-Outcome Set2Cfg(Host& host, const std::string& path, bool includeDescriptions);
+FileResult Set2Cfg(Progress& progress, const std::string& path, bool includeDescriptions);
 
 // Writes the .cfg as a .set in set order under UniqueFileName(path less its extension + ".set"); with
 // descriptions, Min, Max and Desc come from the comment file.
-Outcome Cfg2Set(Host& host, const std::string& path, const std::string& commentFile, bool includeDescriptions);
+FileResult Cfg2Set(Progress& progress, const std::string& path, const std::string& commentFile,
+                   bool includeDescriptions);
 
 // Writes the .set with Min, Max and Desc from the comment file, in set order, under DescSetOutputName(path).
-Outcome DescSet(Host& host, const std::string& path, const std::string& commentFile);
+FileResult DescSet(Progress& progress, const std::string& path, const std::string& commentFile);
 
 // The first free name of the path less its last four characters + "-" + counter (from 0) + those characters.
 std::string DescSetOutputName(const std::string& path);

@@ -32,15 +32,15 @@ std::map<Key, SettingsRecord> CombinedComments(const SettingsRecords& comments, 
 
 }  // namespace
 
-void ApplyDescriptions(Host& host, SettingsRecords& records, SettingsRecords& comments, bool fromTemplate,
+void ApplyDescriptions(Progress& progress, SettingsRecords& records, SettingsRecords& comments, bool fromTemplate,
                        CopyMode mode) {
-    SortByCategory(host, comments);
-    SortByCategory(host, records);
+    SortByCategory(progress, comments);
+    SortByCategory(progress, records);
     const std::map<Key, SettingsRecord> combined = CombinedComments(comments, mode);
     for (std::size_t i = 0; i < records.size(); ++i) {
         SettingsRecord& record = records[i];
         if (i % 7 == 0)
-            ShowProgress(host, std::to_string(std::uint64_t(i) * 100u / records.size()) + " percent applied...");
+            ShowProgress(progress, std::to_string(std::uint64_t(i) * 100u / records.size()) + " percent applied...");
         std::string_view category = fromTemplate && ShipNumber(record.cat) != 0 ? kAllShips : record.cat;
         auto match = combined.find(Key{FoldCase(category), FoldCase(record.name)});
         if (match != combined.end()) HandOver(match->second, record, mode);

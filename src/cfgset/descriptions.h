@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cfgset/settingsrecord.h"
-#include "util/host.h"
+#include "util/progress.h"
 
 namespace vetra::CfgSet {
 
@@ -14,7 +14,7 @@ enum class CopyMode {
 // Fills Min, Max and Desc of the records in from the comments of the same Name and category, where a template
 // describes every ship under "All". Sorts both lists by category first (the records stay in that order) and
 // shows "percent applied..." progress. A later matching comment overrides an earlier one. Never fails.
-void ApplyDescriptions(Host& host, SettingsRecords& records, SettingsRecords& comments, bool fromTemplate,
+void ApplyDescriptions(Progress& progress, SettingsRecords& records, SettingsRecords& comments, bool fromTemplate,
                        CopyMode mode);
 
 }  // namespace vetra::CfgSet

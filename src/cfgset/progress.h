@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "util/host.h"
+#include "util/progress.h"
 
 namespace vetra::CfgSet {
 
 // Shows a stage in the title and lets the window repaint it.
-inline void ShowProgress(Host& host, const std::string& text) {
-    host.SetTitle(text);
-    host.DoEvents();
+inline void ShowProgress(Progress& progress, const std::string& text) {
+    progress.SetTitle(text);
+    progress.DoEvents();
 }
 
 }  // namespace vetra::CfgSet

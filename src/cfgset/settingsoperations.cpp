@@ -5,42 +5,36 @@
 namespace vetra::CfgSet {
 namespace {
 
-BatchOperation Processing(std::string title, std::string filter, std::string extension) {
-    BatchOperation operation;
-    operation.dialogTitle = std::move(title);
-    operation.filter = std::move(filter);
-    operation.completion = "Processing complete.";
-    operation.countWord = " processed.";
-    operation.job.extension = std::move(extension);
-    return operation;
+BatchOperation Processing(std::string title, std::string filter, std::string extension, BatchJob job) {
+    job.extension = std::move(extension);
+    return {.dialogTitle = std::move(title),
+            .filter = std::move(filter),
+            .completion = "Processing complete.",
+            .countWord = " processed.",
+            .job = std::move(job)};
 }
 
 }  // namespace
 
-BatchOperation Cfg2SetOperation(Host& host, const std::string& commentFile) {
-    BatchOperation operation =
-        Processing("File(s) to process (.cfg):", "Server config files (*.cfg)|*.cfg", ".cfg");
-    operation.job.routine = [&host, commentFile](const std::string& path) {
-        return Cfg2Set(host, path, commentFile, host.OptionValue(Option::IncludeDescriptions));
-    };
-    return operation;
+BatchOperation Cfg2SetOperation(const std::string& commentFile, bool includeDescriptions) {
+    return Processing("File(s) to process (.cfg):", "Server config files (*.cfg)|*.cfg", ".cfg",
+                      {.routine = [commentFile, includeDescriptions](Progress& progress, const std::string& path) {
+                          return Cfg2Set(progress, path, commentFile, includeDescriptions);
+                      }});
 }
 
-BatchOperation Set2CfgOperation(Host& host) {
-    BatchOperation operation = Processing("File(s) to process (.set):", "Server settings (*.set)|*.set", ".set");
-    operation.job.routine = [&host](const std::string& path) {
-        return Set2Cfg(host, path, host.OptionValue(Option::IncludeDescriptions));
-    };
-    return operation;
+BatchOperation Set2CfgOperation(bool includeDescriptions) {
+    return Processing("File(s) to process (.set):", "Server settings (*.set)|*.set", ".set",
+                      {.routine = [includeDescriptions](Progress& progress, const std::string& path) {
+                          return Set2Cfg(progress, path, includeDescriptions);
+                      }});
 }
 
-BatchOperation DescSetOperation(Host& host, const std::string& commentFile) {
-    BatchOperation operation =
-        Processing("File(s) to process (.set):", "Subspace server settings (*.set)|*.set", ".set");
-    operation.job.routine = [&host, commentFile](const std::string& path) {
-        return DescSet(host, path, commentFile);
-    };
-    return operation;
+BatchOperation DescSetOperation(const std::string& commentFile) {
+    return Processing("File(s) to process (.set):", "Subspace server settings (*.set)|*.set", ".set",
+                      {.routine = [commentFile](Progress& progress, const std::string& path) {
+                          return DescSet(progress, path, commentFile);
+                      }});
 }
 
 }  // namespace vetra::CfgSet

@@ -18,8 +18,8 @@ bool ShipSortsAfter(const SettingsRecord& a, const SettingsRecord& b) {
 }
 
 // Works on copies, so that the list keeps its order when anything fails.
-void ArrangeInSetOrder(Host& host, SettingsRecords& records) {
-    ShowProgress(host, "Dividing data...");
+void ArrangeInSetOrder(Progress& progress, SettingsRecords& records) {
+    ShowProgress(progress, "Dividing data...");
     SettingsRecords normal;
     SettingsRecords ships;
     for (const SettingsRecord& record : records) {
@@ -31,11 +31,11 @@ void ArrangeInSetOrder(Host& host, SettingsRecords& records) {
             ships.back().cat = std::to_string(ship);
         }
     }
-    ShowProgress(host, "Sorting normal data...");
+    ShowProgress(progress, "Sorting normal data...");
     ShellSort(normal, CategorySortsAfter);
-    ShowProgress(host, "Sorting ship data...");
+    ShowProgress(progress, "Sorting ship data...");
     ShellSort(ships, ShipSortsAfter);
-    ShowProgress(host, "Recombining data...");
+    ShowProgress(progress, "Recombining data...");
     for (SettingsRecord& record : ships) {
         record.cat = std::string(kShipCategories[std::stoi(record.cat) - 1]);
         normal.push_back(std::move(record));
@@ -51,16 +51,19 @@ int ShipNumber(std::string_view category) {
     return 0;
 }
 
-void SortByCategory(Host& host, SettingsRecords& records) {
-    ShowProgress(host, "Sorting data...");
+void SortByCategory(Progress& progress, SettingsRecords& records) {
+    ShowProgress(progress, "Sorting data...");
     ShellSort(records, CategorySortsAfter);
 }
 
-void SortToSetOrder(Host& host, SettingsRecords& records) {
+void SortToSetOrder(Progress& progress, FileResult& result, SettingsRecords& records) {
     try {
-        ArrangeInSetOrder(host, records);
-    } catch (const std::exception&) {
-        host.MessageBox("Error in SortToSetOrder!");  // the caller writes the list in the order it has
+        ArrangeInSetOrder(progress, records);
+    } catch (const std::exception& error) {
+        // The caller writes the list in the order it has.
+        result.Add({NoticeKind::Note, NoticeDisplay::MessageBox, result.file, error.what(),
+                    result.file + ": the settings could not be put in set order (" + error.what() +
+                        "); they are written in the order they were read."});
     }
 }
 

@@ -27,14 +27,14 @@ std::vector<std::string> ReadLines(const std::string& path) {
 // Empty lines and lines that begin with a blank are the files' own comments.
 bool IsSkipped(const std::string& line) { return line.empty() || line[0] == ' '; }
 
-void CountRecord(Host& host, std::size_t count, const char* word) {
-    if (count % 25 == 0) ShowProgress(host, std::to_string(count) + word);
+void CountRecord(Progress& progress, std::size_t count, const char* word) {
+    if (count % 25 == 0) ShowProgress(progress, std::to_string(count) + word);
 }
 
 std::string LineText(int number) { return "line " + std::to_string(number) + ": "; }
 
 // Reads Cat:Name:Val:Min:Max:Desc lines with the "*" inheritance; shared by the .set reader and .set comments.
-SettingsRecords ReadSetLines(Host& host, const std::string& path, std::string_view message, const char* word) {
+SettingsRecords ReadSetLines(Progress& progress, FileResult& result, const std::string& path, std::string_view message, const char* word) {
     SettingsRecords records;
     std::vector<std::string> fields;
     int number = 0;
@@ -44,7 +44,7 @@ SettingsRecords ReadSetLines(Host& host, const std::string& path, std::string_vi
         int count = SplitString::SplitFieldsMax(':', line, 6, fields);
         bool inherits = count >= 4 && fields[3] == "*";
         if (!inherits && count < 6) {
-            host.MessageBox(std::string(message));
+            result.Add({NoticeKind::Note, NoticeDisplay::MessageBox, path, {}, std::string(message)});
             if (count < 5) continue;  // a separator or stray line: nothing to keep
         }
         SettingsRecord record{fields[0], fields[1], fields[2]};
@@ -59,25 +59,25 @@ SettingsRecords ReadSetLines(Host& host, const std::string& path, std::string_vi
             if (count > 5) record.desc = fields[5];
         }
         records.push_back(std::move(record));
-        CountRecord(host, records.size(), word);
+        CountRecord(progress, records.size(), word);
     }
     return records;
 }
 
-SettingsRecords ReadTemplateLines(Host& host, const std::string& path) {
+SettingsRecords ReadTemplateLines(Progress& progress, FileResult& result, const std::string& path) {
     SettingsRecords records;
     std::vector<std::string> fields;
     for (const std::string& line : ReadLines(path)) {
         if (IsSkipped(line)) continue;
         int count = SplitString::SplitFieldsMax(':', line, 5, fields);
         if (count < 5) {
-            host.MessageBox(std::string(kCommentFormatMessage));
+            result.Add({NoticeKind::Note, NoticeDisplay::MessageBox, path, {}, std::string(kCommentFormatMessage)});
             if (count < 4) continue;
         }
         SettingsRecord record{fields[0], fields[1], "", fields[2], fields[3]};
         if (count > 4) record.desc = fields[4];
         records.push_back(std::move(record));
-        CountRecord(host, records.size(), " comments loaded...");
+        CountRecord(progress, records.size(), " comments loaded...");
     }
     return records;
 }
@@ -89,11 +89,11 @@ std::string SectionName(const std::string& line) {
 
 }  // namespace
 
-SettingsRecords ReadSetRecords(Host& host, const std::string& path) {
-    return ReadSetLines(host, path, kSetFormatMessage, " records loaded...");
+SettingsRecords ReadSetRecords(Progress& progress, FileResult& result, const std::string& path) {
+    return ReadSetLines(progress, result, path, kSetFormatMessage, " records loaded...");
 }
 
-SettingsRecords ReadCfgRecords(Host& host, const std::string& path) {
+SettingsRecords ReadCfgRecords(Progress& progress, const std::string& path) {
     SettingsRecords records;
     std::string category;
     for (const std::string& line : ReadLines(path)) {
@@ -105,14 +105,14 @@ SettingsRecords ReadCfgRecords(Host& host, const std::string& path) {
         std::size_t equals = line.find('=');
         if (equals == std::string::npos) continue;
         records.push_back({category, line.substr(0, equals), line.substr(equals + 1)});
-        CountRecord(host, records.size(), " records loaded...");
+        CountRecord(progress, records.size(), " records loaded...");
     }
     return records;
 }
 
-SettingsRecords ReadCommentRecords(Host& host, const std::string& path) {
-    if (IsSetCommentFile(path)) return ReadSetLines(host, path, kCommentFormatMessage, " comments loaded...");
-    return ReadTemplateLines(host, path);
+SettingsRecords ReadCommentRecords(Progress& progress, FileResult& result, const std::string& path) {
+    if (IsSetCommentFile(path)) return ReadSetLines(progress, result, path, kCommentFormatMessage, " comments loaded...");
+    return ReadTemplateLines(progress, result, path);
 }
 
 bool IsSetCommentFile(const std::string& path) { return FileNameExt::HasExtension(path, ".set"); }

@@ -4,11 +4,12 @@
 #include <string>
 
 #include "cfgset/settingsrecord.h"
-#include "util/host.h"
+#include "util/fileresult.h"
+#include "util/progress.h"
 
 // The readers of the three settings files: the server's .cfg, the .set list and the comment files (a .set or a
-// settings template). Each shows its progress in the title. A malformed line gets its format message box once
-// and is read as far as it goes or skipped; anything that ends the reading (a missing, unreadable, oversized or
+// settings template). Each shows its progress in the title. A malformed line gets its format message (a message
+// box notice in the result) and is read as far as it goes or skipped; anything that ends the reading (a missing, unreadable, oversized or
 // empty file, "*" on the first record) throws FileError naming the file and the reason.
 namespace vetra::CfgSet {
 
@@ -17,15 +18,15 @@ inline constexpr std::uintmax_t kSettingsReadLimit = 4u * 1024u * 1024u;
 
 // The records of a .set file: Cat:Name:Val:Min:Max:Desc, or Cat:Name:Val:* for the previous record's Min, Max
 // and Desc. Shows "Not Cat:Name:Val:Min:Max:Desc in .set!" for a line with too few fields.
-SettingsRecords ReadSetRecords(Host& host, const std::string& path);
+SettingsRecords ReadSetRecords(Progress& progress, FileResult& result, const std::string& path);
 
 // The records of a .cfg file: "[Section]" lines and Name=Val lines; Min, Max and Desc stay empty. Blanks
 // inside the brackets are part of the section's name, as the format has it.
-SettingsRecords ReadCfgRecords(Host& host, const std::string& path);
+SettingsRecords ReadCfgRecords(Progress& progress, const std::string& path);
 
 // The records of a comment file: a .set when the name ends in ".set" (ignoring case), else a template of
 // Cat:Name:Min:Max:Desc lines, whose Val stays empty. Shows "Bad format in comment file!" for a short line.
-SettingsRecords ReadCommentRecords(Host& host, const std::string& path);
+SettingsRecords ReadCommentRecords(Progress& progress, FileResult& result, const std::string& path);
 
 // True when a comment file of this name is read as a .set rather than as a template.
 bool IsSetCommentFile(const std::string& path);

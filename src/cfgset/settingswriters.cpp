@@ -33,9 +33,9 @@ std::string CfgLineProblem(const SettingsRecord& r) {
     return {};
 }
 
-void WarnIf(Host& host, const SettingsRecord& record, const std::string& problem, const char* kind) {
+void WarnIf(FileResult& result, const SettingsRecord& record, const std::string& problem, const char* kind) {
     if (problem.empty()) return;
-    host.AddText("Warning: the setting " + record.name + " of [" + record.cat + "] " + problem + ", which a " +
+    result.Note("Warning: the setting " + record.name + " of [" + record.cat + "] " + problem + ", which a " +
                  kind + " file cannot keep; it will read back differently.");
 }
 
@@ -56,14 +56,15 @@ std::string PercentText(std::size_t index, std::size_t count) {
     return std::string(buffer, result.ptr);
 }
 
-void WriteSetRecords(Host& host, const SettingsRecords& records, const std::string& path) {
-    ShowProgress(host, "Writing data...");
+void WriteSetRecords(Progress& progress, FileResult& result, const SettingsRecords& records,
+                     const std::string& path) {
+    ShowProgress(progress, "Writing data...");
     std::string text;
     const SettingsRecord* previous = nullptr;  // none after a record without description, so it is never abbreviated
     for (std::size_t i = 0; i < records.size(); ++i) {
         const SettingsRecord& record = records[i];
-        if (i % 25 == 0) ShowProgress(host, WholePercent(i, records.size()) + " percent written...");
-        WarnIf(host, record, SetLineProblem(record), ".set");
+        if (i % 25 == 0) ShowProgress(progress, WholePercent(i, records.size()) + " percent written...");
+        WarnIf(result, record, SetLineProblem(record), ".set");
         text += record.cat + ":" + record.name + ":" + record.val + ":";
         if (previous != nullptr && SameDescription(record, *previous)) {
             text += "*";
@@ -73,17 +74,17 @@ void WriteSetRecords(Host& host, const SettingsRecords& records, const std::stri
         }
         text += "\r\n";
     }
-    WriteFileSafely(path, text, host.Faults());
+    WriteFileSafely(path, text, progress.Faults());
 }
 
-void WriteCfgRecords(Host& host, const SettingsRecords& records, const std::string& path,
-                     bool includeDescriptions) {
+void WriteCfgRecords(Progress& progress, FileResult& result, const SettingsRecords& records,
+                     const std::string& path, bool includeDescriptions) {
     std::string text;
     std::string category;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const SettingsRecord& record = records[i];
-        if (i % 25 == 0) ShowProgress(host, PercentText(i, records.size()) + " percent written...");
-        WarnIf(host, record, CfgLineProblem(record), ".cfg");
+        if (i % 25 == 0) ShowProgress(progress, PercentText(i, records.size()) + " percent written...");
+        WarnIf(result, record, CfgLineProblem(record), ".cfg");
         if (!EqualCaseBlind(record.cat, category)) {
             text += "\r\n[" + record.cat + "]\r\n";
             category = record.cat;
@@ -91,7 +92,7 @@ void WriteCfgRecords(Host& host, const SettingsRecords& records, const std::stri
         text += record.name + "=" + record.val + "\r\n";
         if (includeDescriptions) text += ";" + record.min + ":" + record.max + ":" + record.desc + "\r\n";
     }
-    WriteFileSafely(path, text, host.Faults());
+    WriteFileSafely(path, text, progress.Faults());
 }
 
 }  // namespace vetra::CfgSet

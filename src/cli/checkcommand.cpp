@@ -17,10 +17,10 @@ void CheckLevels(CommandContext& context, const std::vector<std::string>& files)
         try {
             LevelInspection level = InspectLevel(ReadWholeFile(files[i]));
             for (const std::string& line : LevelReport(files[i], level)) context.host.AddText(line);
-            if (level.Damaged()) context.exitCode = kExitFailure;
+            if (level.Damaged()) context.Failed();
         } catch (const FileError& error) {
             context.host.MessageBox(error.what());
-            context.exitCode = kExitFailure;
+            context.Failed();
         }
     }
 }

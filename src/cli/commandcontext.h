@@ -4,9 +4,8 @@
 #include <vector>
 
 #include "cli/consolehost.h"
-#include "util/batch.h"
 #include "util/batchoperation.h"
-#include "util/outcome.h"
+#include "util/fileresult.h"
 
 namespace vetra::cli {
 
@@ -21,14 +20,14 @@ struct CommandContext {
     bool verbose = false;
     int exitCode = kExitSuccess;
 
-    // Reports the created files of an outcome and folds its success into the exit status.
-    void Finish(const Outcome& outcome);
+    // Reports one operation's result (its notices, then a "Created:" line per file written) and folds its
+    // success into the exit status.
+    void Finish(const FileResult& result);
     // Runs a batch over the files, shows the completion message (completion text, a blank line, the count and
     // the count word), reports the created files, and sets the exit status.
-    void RunBatchCommand(const std::vector<std::string>& files, const BatchJob& job, const std::string& completion,
-                         const std::string& countWord, bool countAcceptedOnly = false);
-    // The same for an operation described once for both front ends.
     void RunOperation(const std::vector<std::string>& files, const BatchOperation& operation);
+    // A file could not be done: the exit status says so.
+    void Failed();
     // A usage error found after parsing (a missing option value, say): message and exit status 2.
     void UsageError(const std::string& text);
 };

@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-
 namespace vetra::cli {
 namespace {
 
@@ -49,16 +48,6 @@ void ConsoleHost::MessageBox(const std::string& text) {
     std::fflush(out_);
     std::fprintf(err_, "vetra: %s\n", ConsoleLines(text).c_str());
     std::fflush(err_);
-}
-
-bool ConsoleHost::AskOkCancel(const std::string& text) {
-    MessageBox(text + (answer_ ? " [OK]" : " [Cancel]"));
-    return answer_;
-}
-
-bool ConsoleHost::OptionValue(Option option) const {
-    auto found = options_.find(option);
-    return found != options_.end() && found->second;
 }
 
 void ConsoleHost::ReportCreated(const std::string& path) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdio>
-#include <map>
 #include <string>
 
 #include "util/host.h"
@@ -16,16 +15,11 @@ public:
 
     void SetTitle(const std::string& text) override;
     void RestoreTitle() override;
+    void DoEvents() override {}
     void ClearText() override {}
     void AddText(const std::string& text) override;
     void MessageBox(const std::string& text) override;
-    bool AskOkCancel(const std::string& text) override;
-    void DoEvents() override {}
-    bool OptionValue(Option option) const override;
 
-    void SetOption(Option option, bool value) { options_[option] = value; }
-    // Questions are answered OK unless the user asked for the opposite.
-    void SetAnswer(bool ok) { answer_ = ok; }
     // Prints "Created: PATH".
     void ReportCreated(const std::string& path);
 
@@ -36,8 +30,6 @@ private:
     std::FILE* err_;
     bool titlesShown_;
     bool titleOnScreen_ = false;
-    bool answer_ = true;
-    std::map<Option, bool> options_;
 };
 
 }  // namespace vetra::cli

@@ -16,11 +16,9 @@ int main(int argc, char** argv) {
     CommandContext context{host};
     app.add_flag("--verbose,-v", context.verbose, "Print a \"(i/n) Processing file:\" line for each file");
 
-    AddConvertCommands(app, context);
-    AddMapCommands(app, context);
-    AddTileCommands(app, context);
-    AddLevelCommands(app, context);
-    AddSettingsCommands(app, context);
+    AddBatchCommands(app, context);
+    AddFileCommands(app, context);
+    AddInfoCommands(app, context);
     AddCheckCommand(app, context);
 
     try {

@@ -1,11 +1,8 @@
 #include "convert/blankmap.h"
 
-#include "convert/framednotice.h"
 #include "convert/likeput.h"
 #include "formats/bitmapheader.h"
 #include "formats/mappalette.h"
-#include "util/fileerror.h"
-#include "util/host.h"
 
 namespace vetra::Convert {
 namespace {
@@ -13,20 +10,22 @@ namespace {
 // The header and the first palette entry at their own positions, the other entries one after another.
 constexpr std::size_t kPlacedBytes = kBitmapHeaderSize + 4;
 
-Outcome WriteOrShow(Host& host, const std::string& path, const Bytes& bytes, const std::string& message) {
+FileResult WriteOrFail(ProgressTitle& title, FileResult& result, const Bytes& bytes, const std::string& what) {
     try {
-        WriteFileSafely(path, bytes, host.Faults());
+        WriteFileSafely(result.file, bytes, title.Faults());
+        result.written.push_back(result.file);
     } catch (const FileError& error) {
-        host.AddText(FramedNotice(error.what()));
-        host.MessageBox(message);
-        return Outcome::Failed();
+        result.Add({NoticeKind::WriteError, NoticeDisplay::FramedSummary, result.file, error.Reason(), error.what()});
+        result.Add({NoticeKind::Failure, NoticeDisplay::MessageBox, result.file, error.Reason(),
+                    "Could not write the " + what + " " + result.file + ": " + error.Reason() + "."});
+        result.Mark(FileStatus::Failed);
     }
-    return Outcome::Done({path});
+    return std::move(result);
 }
 
 }  // namespace
 
-Bytes MapHeaderBytes(Host& host, ProgressTitle& title) {
+Bytes MapHeaderBytes(FileResult& result, ProgressTitle& title) {
     title.Show("Creating headers...");
     Bytes source(kPixelOffset);
     auto header = MapBitmapHeader();
@@ -37,29 +36,35 @@ Bytes MapHeaderBytes(Host& host, ProgressTitle& title) {
     LikePut put;
     for (std::size_t i = 0; i < source.size(); ++i) {
         bool placed = i < kPlacedBytes;
-        put.Put(host, buffer, placed ? static_cast<std::int32_t>(i) : 0, source[i], placed);
+        if (!put.Put(buffer, placed ? static_cast<std::int32_t>(i) : 0, source[i], placed))
+            result.Add({NoticeKind::Note, NoticeDisplay::MessageBox, result.file, {},
+                        "The map header could not be built: position " + std::to_string(put.Position()) +
+                            " lies outside its " + std::to_string(buffer.size()) + " bytes."});
     }
     return buffer;
 }
 
-Bytes BlankMapBytes(Host& host, ProgressTitle& title) {
-    Bytes file = MapHeaderBytes(host, title);
+Bytes BlankMapBytes(FileResult& result, ProgressTitle& title) {
+    Bytes file = MapHeaderBytes(result, title);
     title.Show("Writing headers...");
     title.Show("Saving blank space...");
     file.resize(kMapBitmapSize, 0);
     return file;
 }
 
-Outcome MakeMapHeader(Host& host, const std::string& path) {
-    ProgressTitle title(host);
-    Bytes header = MapHeaderBytes(host, title);
+FileResult MakeMapHeader(Progress& progress, const std::string& path) {
+    ProgressTitle title(progress);
+    FileResult result{path};
+    Bytes header = MapHeaderBytes(result, title);
     title.Show("Writing headers...");
-    return WriteOrShow(host, path, header, "Ugh!");
+    return WriteOrFail(title, result, header, "map header");
 }
 
-Outcome MakeBlankMap(Host& host, const std::string& path) {
-    ProgressTitle title(host);
-    return WriteOrShow(host, path, BlankMapBytes(host, title), "CreateBitmapError");
+FileResult MakeBlankMap(Progress& progress, const std::string& path) {
+    ProgressTitle title(progress);
+    FileResult result{path};
+    Bytes map = BlankMapBytes(result, title);
+    return WriteOrFail(title, result, map, "blank map");
 }
 
 }  // namespace vetra::Convert

@@ -1,9 +1,8 @@
 #include "convert/blanktileset.h"
 
-#include "convert/progresstitle.h"
 #include "convert/tilesetprimitives.h"
 #include "formats/bitmapheader.h"
-#include "util/host.h"
+#include "util/progresstitle.h"
 
 namespace vetra::Convert {
 namespace {
@@ -16,9 +15,9 @@ bool OnCellBorder(int position) { return position % 16 == 0 || position % 16 == 
 
 }  // namespace
 
-Bytes BlankTilesetBytes(Host& host) {
+Bytes BlankTilesetBytes() {
     Bytes file(kTilesetSize, 0);
-    ITH(host, file, kBlankHeight);
+    ITH(file, kBlankHeight);
     InsertPallette(file);
     for (std::size_t i = 0; i < kTilesetPixelSize; ++i) {
         int x = static_cast<int>(i % kWidth);
@@ -28,18 +27,21 @@ Bytes BlankTilesetBytes(Host& host) {
     return file;
 }
 
-Outcome MakeBlankTileset(Host& host, const std::string& path) {
-    ProgressTitle title(host);
+FileResult MakeBlankTileset(Progress& progress, const std::string& path) {
+    ProgressTitle title(progress);
     title.Show("Creating tileset...");
-    Bytes file = BlankTilesetBytes(host);
-    host.DoEvents();
+    Bytes file = BlankTilesetBytes();
+    progress.DoEvents();
+    FileResult result{path};
     try {
-        WriteFileSafely(path, file, host.Faults());
-    } catch (const FileError&) {
-        host.MessageBox("Ugh! Aww!");
-        return Outcome::Failed();
+        WriteFileSafely(path, file, progress.Faults());
+        result.written.push_back(path);
+    } catch (const FileError& error) {
+        result.Add({NoticeKind::WriteError, NoticeDisplay::MessageBox, path, error.Reason(),
+                    "Could not write the blank tileset " + path + ": " + error.Reason() + "."});
+        result.Mark(FileStatus::Failed);
     }
-    return Outcome::Done({path});
+    return result;
 }
 
 }  // namespace vetra::Convert

@@ -3,20 +3,20 @@
 #include <string>
 
 #include "util/fileio.h"
-#include "util/outcome.h"
+#include "util/fileresult.h"
 
 namespace vetra {
-class Host;
+class Progress;
 }
 
 // A new, empty tileset: every tile cell framed in the border colour around a black inside.
 namespace vetra::Convert {
 
 // The 49,718 bytes of a blank tileset.
-Bytes BlankTilesetBytes(Host& host);
+Bytes BlankTilesetBytes();
 
-// Replaces any file of that name with a blank tileset. A failure to write shows "Ugh! Aww!" and leaves any
-// file of that name as it was.
-Outcome MakeBlankTileset(Host& host, const std::string& path);
+// Replaces any file of that name with a blank tileset. A failure to write leaves any file of that name as it
+// was, with the message "Could not write the blank tileset PATH: REASON.".
+FileResult MakeBlankTileset(Progress& progress, const std::string& path);
 
 }  // namespace vetra::Convert

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "convert/mapcell.h"
-#include "convert/progresstitle.h"
+#include "util/progresstitle.h"
 #include "convert/walltilemember.h"
 #include "util/fileio.h"
 

@@ -11,7 +11,7 @@
 #include "formats/level.h"
 #include "util/fileio.h"
 #include "util/filenameext.h"
-#include "util/host.h"
+#include "util/progress.h"
 
 namespace vetra::Convert {
 namespace {
@@ -94,33 +94,41 @@ std::optional<std::string> CommentsRefusal(const std::string& path) {
     }
 }
 
-Outcome WriteComments(Host& host, const std::string& path, const std::string& text, bool replace) {
+FileResult WriteComments(Progress& progress, const std::string& path, const std::string& text, bool replace) {
+    FileResult result{path};
+    auto stop = [&result](NoticeKind kind, const std::string& reason, const std::string& message) {
+        result.Add({kind, NoticeDisplay::MessageBox, result.file, reason, message});
+        return result.Stopped();
+    };
+    Bytes bytes;
     try {
-        Bytes bytes = ReadWholeFile(path);
-        CommentArea area = FindCommentArea(bytes);
-        if (!area.hasTileset) return Outcome::Done();
-        if (std::optional<std::string> refusal = Refusal(path, area)) {
-            host.MessageBox(*refusal);
-            return Outcome::Failed();
-        }
-        std::string comments = StoredText(text);
-        if (area.pixelEnd + comments.size() > UINT32_MAX) {
-            host.MessageBox(path + ": the comments are too long to store.");
-            return Outcome::Failed();
-        }
-        std::string target = replace ? path : FileNameExt::UniqueFileName(path);
-        WriteFileSafely(target, Rewritten(bytes, area, comments), host.Faults());
-        return Outcome::Done({target});
+        bytes = ReadWholeFile(path);
     } catch (const FileError& error) {
-        host.MessageBox(error.what());
-        return Outcome::Failed();
+        return stop(NoticeKind::ReadError, error.Reason(), error.what());
     }
+    CommentArea area = FindCommentArea(bytes);
+    if (!area.hasTileset) return result;
+    if (std::optional<std::string> refusal = Refusal(path, area))
+        return stop(NoticeKind::Refusal, "holds comments that cannot be rewritten", *refusal);
+    std::string comments = StoredText(text);
+    if (area.pixelEnd + comments.size() > UINT32_MAX)
+        return stop(NoticeKind::Refusal, "cannot hold comments that long", path + ": the comments are too long to store.");
+    std::string target = replace ? path : FileNameExt::UniqueFileName(path);
+    try {
+        WriteFileSafely(target, Rewritten(bytes, area, comments), progress.Faults());
+    } catch (const FileError& error) {
+        return stop(NoticeKind::WriteError, error.Reason(), error.what());
+    }
+    result.written.push_back(target);
+    return result;
 }
 
-Outcome EditInfo(Host& host, const std::string& path, const std::string& text) {
-    return WriteComments(host, path, text, !host.OptionValue(Option::DontOverwriteFiles));
+FileResult EditInfo(Progress& progress, const std::string& path, const std::string& text, bool keepOriginal) {
+    return WriteComments(progress, path, text, !keepOriginal);
 }
 
-Outcome WipeInfo(Host& host, const std::string& path) { return EditInfo(host, path, kRemoveAllComments); }
+FileResult WipeInfo(Progress& progress, const std::string& path, bool keepOriginal) {
+    return EditInfo(progress, path, kRemoveAllComments, keepOriginal);
+}
 
 }  // namespace vetra::Convert

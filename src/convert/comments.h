@@ -3,15 +3,15 @@
 #include <optional>
 #include <string>
 
-#include "util/outcome.h"
+#include "util/fileresult.h"
 
 namespace vetra {
-class Host;
+class Progress;
 }
 
 // The comments embedded in a tileset bitmap, on its own or at the head of a level: reading them for display and
 // rewriting them. Texts are Windows-1252 bytes with CR LF line breaks. Reading never fails loudly; a refused or
-// failed write shows a message box, returns a failed Outcome and leaves the file as it was.
+// failed write gets a message box notice in its result and leaves the file as it was.
 namespace vetra::Convert {
 
 inline constexpr const char* kNoTilesetText =
@@ -39,12 +39,12 @@ std::optional<std::string> CommentsRefusal(const std::string& path);
 // breaks unless it already begins with it; "Remove All Comments." stores nothing. A level's records follow the
 // new comments. With replace the file itself is replaced in one step, else the result goes to a new file beside
 // it. A file without a tileset is left alone and nothing is written.
-Outcome WriteComments(Host& host, const std::string& path, const std::string& text, bool replace);
+FileResult WriteComments(Progress& progress, const std::string& path, const std::string& text, bool replace);
 
-// The Edit Info button's write: replaces the file unless "Don't Overwrite Files" is checked at this moment.
-Outcome EditInfo(Host& host, const std::string& path, const std::string& text);
+// The Edit Info button's write: replaces the file unless keepOriginal ("Don't Overwrite Files") is set.
+FileResult EditInfo(Progress& progress, const std::string& path, const std::string& text, bool keepOriginal);
 
 // The Wipe Info button: removes the comments, the same way.
-Outcome WipeInfo(Host& host, const std::string& path);
+FileResult WipeInfo(Progress& progress, const std::string& path, bool keepOriginal);
 
 }  // namespace vetra::Convert

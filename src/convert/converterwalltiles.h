@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace vetra {
@@ -19,6 +21,17 @@ struct ConverterWallTiles {
 
     int Count() const { return static_cast<int>(definitions.size()); }
     bool operator==(const ConverterWallTiles&) const = default;
+
+    // The first count WallTiles of both arrays, never more than either holds nor more than 32; a count below 1
+    // gives the empty set.
+    static ConverterWallTiles FirstOf(int count, std::span<const bool> diagonalsFlags,
+                                      std::span<const WallTileEntries> definitions) {
+        std::size_t kept = std::min({count < 1 ? std::size_t{0} : static_cast<std::size_t>(count),
+                                     diagonalsFlags.size(), definitions.size(),
+                                     static_cast<std::size_t>(kMaxWallTiles)});
+        return {{definitions.begin(), definitions.begin() + static_cast<std::ptrdiff_t>(kept)},
+                {diagonalsFlags.begin(), diagonalsFlags.begin() + static_cast<std::ptrdiff_t>(kept)}};
+    }
 };
 
 }  // namespace vetra

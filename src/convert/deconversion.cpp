@@ -1,215 +1,65 @@
 #include "convert/deconversion.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
-#include <vector>
 
 #include "convert/blankmap.h"
 #include "convert/filenotices.h"
-#include "convert/framednotice.h"
-#include "convert/installedwalltiles.h"
-#include "convert/progresstitle.h"
+#include "convert/mapdrawing.h"
 #include "convert/tilesetprimitives.h"
 #include "formats/bitmapheader.h"
-#include "formats/level.h"
-#include "formats/tilerecord.h"
 #include "util/filenameext.h"
-#include "util/host.h"
 
 namespace vetra::Convert {
-namespace {
 
-constexpr int kNoMarker = -1;
-constexpr int kMapSide = 1024;
-
-// For each tile number, the marker of the first WallTile whose compared entries list it.
-std::array<int, 256> MarkerTable(const ConverterWallTiles& wallTiles) {
-    std::array<int, 256> markers;
-    markers.fill(kNoMarker);
-    for (int w = std::min(wallTiles.Count(), ConverterWallTiles::kMaxWallTiles) - 1; w >= 0; --w) {
-        auto index = static_cast<std::size_t>(w);
-        int compared = index < wallTiles.diagonals.size() && wallTiles.diagonals[index] ? 20 : 16;
-        for (int j = 0; j < compared; ++j)
-            markers[wallTiles.definitions[index][static_cast<std::size_t>(j)]] = 255 - w;
-    }
-    return markers;
-}
-
-// The records from the tileset size on; a fragment of three bytes is one more record whose tile reads as 0.
-// Nothing after the framed notice when a record lies outside the map.
-std::optional<std::vector<TileRecord>> LoadRecords(Host& host, ProgressTitle& title,
-                                                   const std::string& levelPath,
-                                                   std::span<const std::uint8_t> data) {
-    title.Show("Loading level...");
-    std::size_t count = (data.size() + 1) / 4;
-    std::vector<TileRecord> records;
-    records.reserve(count);
-    for (std::size_t i = 1; i <= count; ++i) {
-        std::array<std::uint8_t, 4> bytes{};
-        std::span<const std::uint8_t> part =
-            data.subspan(4 * (i - 1), std::min<std::size_t>(4, data.size() - 4 * (i - 1)));
-        std::copy(part.begin(), part.end(), bytes.begin());
-        TileRecord record = TileRecord::Decode(bytes.data());
-        if (!record.InsideMap()) {
-            host.AddText(FramedNotice(levelPath + " has a tile record outside the map (" +
-                                      std::to_string(record.x) + ", " + std::to_string(record.y) + ")."));
-            return std::nullopt;
-        }
-        records.push_back(record);
-        if (i % 256 == 0) title.ShowFigure(static_cast<long long>(i * 100 / count), "% loaded...");
-    }
-    return records;
-}
-
-// The map's pixels and the tiles it could not hold.
-class MapDrawing {
-public:
-    explicit MapDrawing(const ConverterWallTiles& wallTiles)
-        : markers_(MarkerTable(wallTiles)), pixels_(kMapPixelSize, 0) {}
-
-    void Draw(const TileRecord& record) {
-        int marker = markers_[record.tile];
-        if (marker != kNoMarker) return Set(record.x, record.y, static_cast<std::uint8_t>(marker));
-        switch (record.tile) {
-            case 217:
-                Fill(record, 2, 221);
-                break;
-            case 219:
-                Fill(record, 6, 222);
-                break;
-            case 220:
-                Fill(record, 5, 223);
-                break;
-            default:
-                break;
-        }
-        bool drawable = record.tile <= 190 || (record.tile >= 216 && record.tile <= 220);
-        if (!drawable) {
-            ++leftOutCount_;
-            leftOut_[record.tile] = true;
-        }
-        Set(record.x, record.y, drawable ? record.tile : 0);
-    }
-
-    const Bytes& Pixels() const { return pixels_; }
-
-    // The notice for the tiles left out, or "" when there were none.
-    std::string LeftOutText(const std::string& levelPath) const {
-        if (leftOutCount_ == 0) return {};
-        std::string numbers;
-        for (int tile = 0; tile < 256; ++tile)
-            if (leftOut_[static_cast<std::size_t>(tile)])
-                numbers += (numbers.empty() ? "" : ", ") + std::to_string(tile);
-        if (leftOutCount_ == 1)
-            return levelPath +
-                   ": 1 tile that a map bitmap cannot hold was left out (tile number: " + numbers + ").";
-        return levelPath + ": " + std::to_string(leftOutCount_) +
-               " tiles that a map bitmap cannot hold were left out (tile numbers: " + numbers + ").";
-    }
-
-private:
-    void Set(int x, int y, std::uint8_t value) {
-        pixels_[static_cast<std::size_t>((kMapSide - 1 - y) * kMapSide + x)] = value;
-    }
-
-    void Fill(const TileRecord& record, int side, std::uint8_t value) {
-        for (int b = 0; b < side && record.y + b < kMapSide; ++b)
-            for (int a = 0; a < side && record.x + a < kMapSide; ++a) Set(record.x + a, record.y + b, value);
-    }
-
-    std::array<int, 256> markers_;
-    Bytes pixels_;
-    std::array<bool, 256> leftOut_{};
-    std::size_t leftOutCount_ = 0;
-};
-
-MapDrawing DrawRecords(ProgressTitle& title, const std::vector<TileRecord>& records,
-                       const ConverterWallTiles& wallTiles) {
-    title.Show("Creating bitmap...");
-    MapDrawing drawing(wallTiles);
-    std::size_t count = records.size();
-    if (count > 0) title.ShowFigure(0, "% created...");
-    for (std::size_t i = 1; i <= count; ++i) {
-        drawing.Draw(records[i - 1]);
-        if (i % 128 == 0) title.ShowFigure(static_cast<long long>(i * 100 / count), "% created...");
-    }
-    return drawing;
-}
-
-// Writes the tileset at the head of the level to its own bitmap; its size, or nothing when it could not be
-// written.
-std::optional<std::uint32_t> WriteTileset(Host& host, ProgressTitle& title, const Bytes& level,
-                                          const std::string& levelPath, const std::string& tilesetPath) {
-    title.Show("Writing tileset...");
-    Bytes tileset;
-    std::uint32_t size = CopyTileset(level, tileset);
-    CleanTilesetCopyIfChosen(host, title, tileset, TilesetHeightByte(level), levelPath);
-    if (!WriteOrReport(host, tilesetPath, tileset)) return std::nullopt;
-    return size;
-}
-
-}  // namespace
-
-DeconversionResult LevelToBitmaps(Host& host, const std::string& levelPath, const std::string& tilesetPath,
-                                  const std::string& mapPath, const ConverterWallTiles& wallTiles) {
-    ProgressTitle title(host);
-    DeconversionResult result;
-    std::optional<Bytes> level = ReadOrReport(host, levelPath);
-    if (!level) return result;
-    std::uint32_t tilesetSize = 0;
-    if (PassesTilesetSignature(*level)) {
-        if (!PassesTilesetWidth(*level)) {
-            host.AddText(FramedNotice(levelPath + " does not begin with a 304-pixel wide tileset bitmap."));
-            return result;
-        }
-        result.beganWithTileset = true;
-        LevelLayout layout = ParseLevel(*level, TilesetSignature::SecondByte);
-        if (layout.TilesetUnusable()) {
-            ReportUnusableTileset(host, levelPath, layout);
-            return result;
-        }
-        std::optional<std::uint32_t> written = WriteTileset(host, title, *level, levelPath, tilesetPath);
-        if (!written) return result;
-        tilesetSize = *written;
-        result.outcome.created.push_back(tilesetPath);
-    }
-
-    std::optional<std::vector<TileRecord>> records =
-        LoadRecords(host, title, levelPath, std::span(*level).subspan(tilesetSize));
-    if (!records) return result;
-    level.reset();
-    MapDrawing drawing = DrawRecords(title, *records, wallTiles);
-    Bytes map = BlankMapBytes(host, title);
-    title.Show("Writing bitmap...");
+FileResult LevelToBitmaps(Progress& progress, const std::string& levelPath, const std::string& tilesetPath,
+                          const std::string& mapPath, const DeconversionOptions& options) {
+    ProgressTitle title(progress);
+    FileResult result{levelPath};
+    std::optional<LevelForMap> level = ReadLevelForMap(result, title, levelPath);
+    if (!level) return result.Stopped();
+    MapDrawing drawing = DrawRecords(title, level->records, options.wallTiles);
+    level->records = {};
+    Bytes map = BlankMapBytes(result, title);
     std::copy(drawing.Pixels().begin(), drawing.Pixels().end(), map.begin() + kPixelOffset);
-    if (!WriteOrReport(host, mapPath, map)) return result;
-    result.outcome.created.push_back(mapPath);
-    std::string leftOut = drawing.LeftOutText(levelPath);
-    if (!leftOut.empty()) host.AddText(FramedNotice(leftOut));
-    result.outcome.succeeded = true;
+
+    bool written = true;
+    if (level->beganWithTileset) {
+        title.Show("Writing tileset...");
+        Bytes tileset;
+        CopyTileset(level->bytes, tileset);
+        CleanTilesetCopyIfChosen(options.cleanPalette, result, title, tileset, TilesetHeightByte(level->bytes),
+                                 levelPath);
+        written = WriteOrRefuse(result, tilesetPath, tileset, title.Faults());
+    }
+    level.reset();
+    title.Show("Writing bitmap...");
+    if (!written || !WriteOrRefuse(result, mapPath, map, title.Faults())) {
+        for (const std::string& path : result.written) RemoveFileQuietly(path);
+        result.written.clear();
+        result.Mark(FileStatus::Failed);
+        return result;
+    }
+    if (std::string leftOut = drawing.LeftOutText(levelPath); !leftOut.empty()) result.FramedNote(leftOut);
     return result;
 }
 
-Outcome DeconvertLevel(Host& host, const std::string& levelPath) {
+FileResult DeconvertLevel(Progress& progress, const std::string& levelPath, const DeconversionOptions& options) {
     std::string base = levelPath;
     FileNameExt::SplitExtension(base);
     std::string tilesetPath = FileNameExt::UniqueFileName(base + "-t.bmp");
     std::string mapPath = FileNameExt::UniqueFileName(base + "-m.bmp");
-    return LevelToBitmaps(host, levelPath, tilesetPath, mapPath, InstalledWallTiles()).outcome;
+    return LevelToBitmaps(progress, levelPath, tilesetPath, mapPath, options);
 }
 
-BatchOperation DeconvertOperation(Host& host) {
-    BatchJob job;
-    job.extension = ".lvl";
-    job.routine = [&host](const std::string& path) { return DeconvertLevel(host, path); };
-    job.beforeEach = [&host] { EmptyUnlessWallTilesInUse(host); };
-    return BatchOperation{"File(s) to deconvert:",
-                          "SubSpace Levels (*.lvl)|*.lvl",
-                          "Deconversion complete.",
-                          " deconverted.",
-                          false,
-                          std::move(job)};
+BatchOperation DeconvertOperation(const DeconversionOptions& options) {
+    return {.dialogTitle = "File(s) to deconvert:",
+            .filter = "SubSpace Levels (*.lvl)|*.lvl",
+            .completion = "Deconversion complete.",
+            .countWord = " deconverted.",
+            .job = {.extension = ".lvl", .routine = [options](Progress& progress, const std::string& path) {
+                        return DeconvertLevel(progress, path, options);
+                    }}};
 }
 
 }  // namespace vetra::Convert

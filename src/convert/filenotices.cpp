@@ -1,38 +1,38 @@
 #include "convert/filenotices.h"
 
-#include "convert/framednotice.h"
-#include "util/host.h"
-
 namespace vetra::Convert {
 
-std::optional<Bytes> ReadOrReport(Host& host, const std::string& path) {
+std::optional<Bytes> ReadOrRefuse(FileResult& result, const std::string& path) {
     try {
         return ReadWholeFile(path);
     } catch (const FileError&) {
-        host.AddText(FramedNotice(path + " could not be read."));
+        result.Problem(NoticeKind::ReadError, path, "could not be read");
         return std::nullopt;
     }
 }
 
-bool WriteOrReport(Host& host, const std::string& path, std::span<const std::uint8_t> bytes) {
+bool WriteOrRefuse(FileResult& result, const std::string& path, std::span<const std::uint8_t> bytes,
+                   WriteFaults* faults) {
     try {
-        WriteFileSafely(path, bytes, host.Faults());
+        WriteFileSafely(path, bytes, faults);
+        result.written.push_back(path);
         return true;
     } catch (const FileError&) {
-        host.AddText(FramedNotice(path + " could not be written."));
+        result.Problem(NoticeKind::WriteError, path, "could not be written");
         return false;
     }
 }
 
-void ReportTilesetBeyondEnd(Host& host, const std::string& path) {
-    host.AddText(FramedNotice(path + " has a tileset size beyond the end of the file."));
+void RefuseTilesetBeyondEnd(FileResult& result, const std::string& path) {
+    result.Problem(NoticeKind::Refusal, path, "has a tileset size beyond the end of the file");
 }
 
-void ReportUnusableTileset(Host& host, const std::string& path, const LevelLayout& layout) {
+void RefuseUnusableTileset(FileResult& result, const std::string& path, const LevelLayout& layout) {
     if (layout.tilesetTooShort)
-        host.AddText(FramedNotice(path + " has a tileset size smaller than a tileset's header and colour table."));
+        result.Problem(NoticeKind::Refusal, path,
+                       "has a tileset size smaller than a tileset's header and colour table");
     else
-        ReportTilesetBeyondEnd(host, path);
+        RefuseTilesetBeyondEnd(result, path);
 }
 
 std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes) {

@@ -6,25 +6,27 @@
 
 #include "formats/level.h"
 #include "util/fileio.h"
+#include "util/fileresult.h"
 
 namespace vetra {
-class Host;
+class WriteFaults;
 }
 
-// Reading and writing the files of one batch entry, with the summary notices that a failure gets.
+// Reading and writing the files of one batch entry, with the notices that a failure gets in its result.
 namespace vetra::Convert {
 
 // The whole file, or nothing after the framed notice "PATH could not be read.".
-std::optional<Bytes> ReadOrReport(Host& host, const std::string& path);
+std::optional<Bytes> ReadOrRefuse(FileResult& result, const std::string& path);
 
-// Writes the file whole through the safe replacement; false after the framed notice "PATH could not be
-// written.", the target then being as it was.
-bool WriteOrReport(Host& host, const std::string& path, std::span<const std::uint8_t> bytes);
+// Writes the file whole through the safe replacement and counts it as written; false after the framed notice
+// "PATH could not be written.", the target then being as it was.
+bool WriteOrRefuse(FileResult& result, const std::string& path, std::span<const std::uint8_t> bytes,
+                   WriteFaults* faults);
 
-// The framed notice for a file whose declared tileset size runs past its end.
-void ReportTilesetBeyondEnd(Host& host, const std::string& path);
-// The framed notice for a file whose tileset size runs past its end or stops inside the tileset's header.
-void ReportUnusableTileset(Host& host, const std::string& path, const LevelLayout& layout);
+// The framed refusal of a file whose declared tileset size runs past its end.
+void RefuseTilesetBeyondEnd(FileResult& result, const std::string& path);
+// The framed refusal of a file whose tileset size runs past its end or stops inside the tileset's header.
+void RefuseUnusableTileset(FileResult& result, const std::string& path, const LevelLayout& layout);
 
 // The height byte of a tileset's header (offset 22), 0 where the bytes stop short of it.
 std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes);

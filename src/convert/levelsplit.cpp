@@ -3,28 +3,28 @@
 #include <optional>
 
 #include "convert/filenotices.h"
-#include "convert/framednotice.h"
-#include "convert/progresstitle.h"
 #include "convert/tilesetprimitives.h"
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "util/filenameext.h"
-#include "util/host.h"
+#include "util/progresstitle.h"
 
 namespace vetra::Convert {
 
-Outcome SplitLevel(Host& host, const std::string& levelPath) {
-    ProgressTitle title(host);
-    std::optional<Bytes> level = ReadOrReport(host, levelPath);
-    if (!level) return Outcome::Failed();
+FileResult SplitLevel(Progress& progress, const std::string& levelPath, bool cleanPalette) {
+    ProgressTitle title(progress);
+    FileResult result{levelPath};
+    std::optional<Bytes> level = ReadOrRefuse(result, levelPath);
+    if (!level) return result.Stopped();
     if (!PassesTilesetSignature(*level)) {
-        host.AddText(FramedNotice("No tileset in " + levelPath));
-        return Outcome::Failed();
+        result.Add({NoticeKind::Refusal, NoticeDisplay::FramedSummary, levelPath, "has no tileset",
+                    "No tileset in " + levelPath});
+        return result.Stopped();
     }
     LevelLayout layout = ParseLevel(*level, TilesetSignature::SecondByte);
     if (layout.TilesetUnusable()) {
-        ReportUnusableTileset(host, levelPath, layout);
-        return Outcome::Failed();
+        RefuseUnusableTileset(result, levelPath, layout);
+        return result.Stopped();
     }
     std::string base = levelPath;
     FileNameExt::SplitExtension(base);
@@ -34,24 +34,26 @@ Outcome SplitLevel(Host& host, const std::string& levelPath) {
     title.Show("Writing tileset...");
     Bytes tileset;
     CopyTileset(*level, tileset);
-    CleanTilesetCopyIfChosen(host, title, tileset, TilesetHeightByte(*level), levelPath);
+    CleanTilesetCopyIfChosen(cleanPalette, result, title, tileset, TilesetHeightByte(*level), levelPath);
     title.Show("Writing level...");
     std::span<const std::uint8_t> records = std::span(*level).subspan(layout.recordStart);
-    if (!WriteOrReport(host, bitmapOut, tileset)) return Outcome::Failed();
-    if (!WriteOrReport(host, levelOut, records)) {
-        RemoveFileQuietly(bitmapOut);
-        return Outcome::Failed();
+    if (!WriteOrRefuse(result, bitmapOut, tileset, title.Faults()) ||
+        !WriteOrRefuse(result, levelOut, records, title.Faults())) {
+        for (const std::string& written : result.written) RemoveFileQuietly(written);
+        result.written.clear();
+        result.Mark(FileStatus::Failed);
     }
-    return Outcome::Done({bitmapOut, levelOut});
+    return result;
 }
 
-BatchOperation SplitTilesOperation(Host& host) {
-    BatchJob job;
-    job.extension = ".lvl";
-    job.routine = [&host](const std::string& path) { return SplitLevel(host, path); };
-    return BatchOperation{
-        "File(s) to split:", "SubSpace Levels (*.lvl)|*.lvl", "Level split completed.", " processed.", false,
-        std::move(job)};
+BatchOperation SplitTilesOperation(bool cleanPalette) {
+    return {.dialogTitle = "File(s) to split:",
+            .filter = "SubSpace Levels (*.lvl)|*.lvl",
+            .completion = "Level split completed.",
+            .countWord = " processed.",
+            .job = {.extension = ".lvl", .routine = [cleanPalette](Progress& progress, const std::string& path) {
+                        return SplitLevel(progress, path, cleanPalette);
+                    }}};
 }
 
 }  // namespace vetra::Convert

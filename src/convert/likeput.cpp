@@ -1,19 +1,15 @@
 #include "convert/likeput.h"
 
-#include "util/host.h"
+#include <climits>
 
 namespace vetra::Convert {
 
-bool LikePut::Put(Host& host, std::span<std::uint8_t> buffer, std::int32_t position, std::uint8_t value,
-                  bool absolute) {
+bool LikePut::Put(std::span<std::uint8_t> buffer, std::int32_t position, std::uint8_t value, bool absolute) {
     if (position != 0 || absolute)
         position_ = position;
     else if (position_ < INT32_MAX)
         ++position_;
-    if (position_ < 0 || static_cast<std::size_t>(position_) >= buffer.size()) {
-        host.MessageBox("Error in LikePut()");
-        return false;
-    }
+    if (position_ < 0 || static_cast<std::size_t>(position_) >= buffer.size()) return false;
     buffer[static_cast<std::size_t>(position_)] = value;
     return true;
 }

@@ -3,20 +3,14 @@
 #include <cstdint>
 #include <span>
 
-namespace vetra {
-class Host;
-}
-
 namespace vetra::Convert {
 
 // Fills a byte buffer either at given positions or, position after position, from where the last byte went.
 class LikePut {
 public:
     // Stores the value at the position when the position is not 0 or absolute is set, else at the position
-    // after the last one. A position outside the buffer shows "Error in LikePut()", stores nothing and gives
-    // false.
-    bool Put(Host& host, std::span<std::uint8_t> buffer, std::int32_t position, std::uint8_t value,
-             bool absolute);
+    // after the last one. A position outside the buffer stores nothing and gives false.
+    bool Put(std::span<std::uint8_t> buffer, std::int32_t position, std::uint8_t value, bool absolute);
 
     std::int32_t Position() const { return position_; }
 

@@ -2,14 +2,11 @@
 
 #include <vector>
 
-#include "convert/filenotices.h"
 #include "convert/overlaycleaning.h"
 #include "convert/overlaylevel.h"
-#include "convert/progresstitle.h"
 #include "convert/recordsort.h"
-#include "convert/tilesetprimitives.h"
-#include "util/filenameext.h"
 #include "util/host.h"
+#include "util/resultreport.h"
 
 namespace vetra::Convert {
 namespace {
@@ -45,45 +42,33 @@ void CleanDiff(ProgressTitle& title, std::vector<TileRecord>& records, std::size
     });
 }
 
-Bytes DiffLevel(const OverlayLevel& unaltered, const std::vector<TileRecord>& records) {
-    Bytes out;
-    if (unaltered.layout.hasTileset) CopyTileset(unaltered.bytes, out);
-    for (const TileRecord& r : records) {
-        if (r.tile == 0) continue;
-        auto encoded = r.Encode();
-        out.insert(out.end(), encoded.begin(), encoded.end());
-    }
-    return out;
+std::vector<TileRecord> SortedRecords(ProgressTitle& title, const OverlayLevel& level) {
+    std::vector<TileRecord> records = ReadTileRecords(level.bytes, level.layout);
+    SortTileRecords(title, records);
+    return records;
+}
+
+Bytes Diff(ProgressTitle& title, const OverlayLevel& unaltered, const OverlayLevel& edited) {
+    std::vector<TileRecord> a = SortedRecords(title, unaltered);
+    std::vector<TileRecord> b = SortedRecords(title, edited);
+    std::size_t remaining = b.size() - CancelUnchanged(title, a, b);
+    CleanDiff(title, b, remaining);
+    return LevelWithRecords(unaltered, std::span<const TileRecord>(b));
 }
 
 }  // namespace
 
-Outcome MakeDiff(Host& host, const std::string& unaltered, const std::string& edited) {
-    ProgressTitle title(host);
-    std::optional<OverlayLevel> before = ReadOverlayLevel(host, unaltered);
-    if (!before) return Outcome::Failed();
-    std::optional<OverlayLevel> after = ReadOverlayLevel(host, edited);
-    if (!after) return Outcome::Failed();
-
-    std::vector<TileRecord> a = ReadTileRecords(before->bytes, before->layout);
-    SortTileRecords(host, a);
-    std::vector<TileRecord> b = ReadTileRecords(after->bytes, after->layout);
-    SortTileRecords(host, b);
-    std::size_t remaining = b.size() - CancelUnchanged(title, a, b);
-    CleanDiff(title, b, remaining);
-
-    title.Show("Writing level...");
-    std::string target = FileNameExt::UniqueFileName(unaltered);
-    if (!WriteOrReport(host, target, DiffLevel(*before, b))) return Outcome::Failed();
-    return Outcome::Done({target});
+FileResult MakeDiff(Progress& progress, const std::string& unaltered, const std::string& edited) {
+    return WriteCombinedLevel(progress, unaltered, edited, Diff);
 }
 
-Outcome DiffLevels(Host& host, const std::string& unaltered, const std::string& edited) {
+FileResult DiffLevels(Host& host, const std::string& unaltered, const std::string& edited) {
     host.ClearText();
     host.AddText("Processing file: " + unaltered);
-    Outcome outcome = MakeDiff(host, unaltered, edited);
+    FileResult result = MakeDiff(host, unaltered, edited);
+    ReportFile(host, result);
     host.MessageBox("Diff generation complete.");
-    return outcome;
+    return result;
 }
 
 }  // namespace vetra::Convert

@@ -1,18 +1,14 @@
 #include "convert/mapconversion.h"
 
-#include <algorithm>
 #include <fstream>
-#include <optional>
 
 #include "convert/celllist.h"
-#include "convert/framednotice.h"
-#include "convert/installedwalltiles.h"
+#include "convert/filenotices.h"
+#include "convert/tilesetapplication.h"
 #include "convert/walllinking.h"
 #include "formats/bitmapheader.h"
 #include "util/fileerror.h"
-#include "util/fileio.h"
 #include "util/filenameext.h"
-#include "util/host.h"
 #include "util/nativepath.h"
 
 namespace vetra::Convert {
@@ -35,53 +31,58 @@ Bytes ReadFileStart(const std::string& path, std::size_t limit) {
     return bytes;
 }
 
-// Why a file cannot be converted, as the end of the summary notice, or nothing when it can.
+// Why a file cannot be converted, as a clause after its name, or nothing when it can.
 std::optional<std::string> Refusal(const Bytes& bytes) {
-    if (bytes.size() < 20 || bytes[18] != 0x00 || bytes[19] != 0x04)
-        return " is not a valid 1024-pixel wide map bitmap.";
-    if (bytes.size() < kMapBytes) return " is not big enough to be a map.";
+    if (bytes.size() < 20 || bytes[18] != 0x00 || bytes[19] != 0x04) return "is not a valid 1024-pixel wide map bitmap";
+    if (bytes.size() < kMapBytes) return "is not big enough to be a map";
     BitmapInfo info = *ReadBitmapInfo(bytes);
-    if (info.bitsPerPixel != 8) return " is not an 8-bit bitmap.";
-    if (info.compression != 0) return " is a compressed bitmap.";
-    if (info.height < 0) return " stores its rows top down.";
+    if (info.bitsPerPixel != 8) return "is not an 8-bit bitmap";
+    if (info.compression != 0) return "is a compressed bitmap";
+    if (info.height < 0) return "stores its rows top down";
     return std::nullopt;
 }
 
-bool ConvertInto(Host& host, ProgressTitle& title, const std::string& bitmapPath,
-                 const std::string& levelPath) {
-    Bytes bytes = ReadFileStart(bitmapPath, kMapBytes);
-    if (std::optional<std::string> refusal = Refusal(bytes)) {
-        host.AddText(FramedNotice(bitmapPath + *refusal));
-        return false;
-    }
-    std::span<const std::uint8_t> pixels(bytes.data() + kPixelOffset, kMapPixelSize);
-    Bytes records = ConvertPixels(title, pixels, InstalledWallTiles());
-    title.Show("Writing LVL file...");
-    WriteFileSafely(levelPath, records, host.Faults());
-    return true;
-}
-
-bool LongEnoughForAMap(Host& host, const std::string& path) {
+std::optional<Notice> LongEnoughForAMap(const std::string& path) {
     std::uintmax_t length = 0;
     try {
         length = FileLength(path);
     } catch (const FileError&) {
         length = 0;
     }
-    if (length >= kMinimumMapFileLength) return true;
-    host.AddText("Error: " + path + "\r\n is not big enough to be a map.\r\n");
-    return false;
+    if (length >= kMinimumMapFileLength) return std::nullopt;
+    std::string reason = "is not big enough to be a map";
+    return Notice{NoticeKind::Refusal, NoticeDisplay::Summary, path, reason,
+                  "Error: " + path + "\r\n " + reason + ".\r\n"};
 }
 
-// A follow-up that replaces the level in place names it again; it is still one created file.
-void AddFollowUp(Outcome& outcome, const Outcome& later) {
-    outcome.succeeded = outcome.succeeded && later.succeeded;
-    for (const std::string& path : later.created)
-        if (std::find(outcome.created.begin(), outcome.created.end(), path) == outcome.created.end())
-            outcome.created.push_back(path);
+// The level's bytes: the chosen tileset, if any, followed by the records converted from the bitmap.
+std::optional<Bytes> LevelBytes(FileResult& result, ProgressTitle& title, const std::string& bitmapPath,
+                                const ConversionOptions& options) {
+    std::optional<Bytes> records = ConvertBitmapFile(result, title, bitmapPath, options.wallTiles);
+    if (!records || options.tileset.empty()) return records;
+    std::optional<Bytes> level = TilesetForLevel(result, title, options.tileset, options.cleanPalette);
+    if (level) level->insert(level->end(), records->begin(), records->end());
+    return level;
 }
 
 }  // namespace
+
+std::optional<Bytes> ConvertBitmapFile(FileResult& result, ProgressTitle& title, const std::string& bitmapPath,
+                                       const ConverterWallTiles& wallTiles) {
+    Bytes bytes;
+    try {
+        bytes = ReadFileStart(bitmapPath, kMapBytes);
+    } catch (const FileError& error) {
+        result.Add({NoticeKind::ReadError, NoticeDisplay::FramedSummary, bitmapPath, error.Reason(), error.what()});
+        return std::nullopt;
+    }
+    if (std::optional<std::string> refusal = Refusal(bytes)) {
+        result.Problem(NoticeKind::Refusal, bitmapPath, *refusal);
+        return std::nullopt;
+    }
+    std::span<const std::uint8_t> pixels(bytes.data() + kPixelOffset, kMapPixelSize);
+    return ConvertPixels(title, pixels, wallTiles);
+}
 
 Bytes ConvertPixels(ProgressTitle& title, std::span<const std::uint8_t> pixels,
                     const ConverterWallTiles& wallTiles) {
@@ -93,54 +94,45 @@ Bytes ConvertPixels(ProgressTitle& title, std::span<const std::uint8_t> pixels,
     return LevelRecordBytes(title, cells);
 }
 
-Outcome Convert(Host& host, const std::string& bitmapPath, const std::string& levelPath) {
-    bool converted = false;
+FileResult Convert(Progress& progress, const std::string& bitmapPath, const std::string& levelPath,
+                   const ConversionOptions& options) {
+    FileResult result{bitmapPath};
+    bool written = false;
     {
-        ProgressTitle title(host);
+        ProgressTitle title(progress);
         try {
-            converted = ConvertInto(host, title, bitmapPath, levelPath);
-        } catch (const FileError& error) {
-            host.AddText(FramedNotice(error.what()));
-            converted = false;
-        } catch (const std::exception&) {
-            converted = false;
+            std::optional<Bytes> level = LevelBytes(result, title, bitmapPath, options);
+            if (level) {
+                title.Show("Writing LVL file...");
+                written = WriteOrRefuse(result, levelPath, *level, title.Faults());
+            }
+        } catch (const std::exception& error) {
+            result.Add({NoticeKind::Failure, NoticeDisplay::FramedSummary, bitmapPath, "could not be converted",
+                        bitmapPath + " could not be converted (" + error.what() + ")."});
         }
     }
-    if (!converted) {
-        host.MessageBox("Error in Convert!");
-        return Outcome::Failed();
-    }
-    return Outcome::Done({levelPath});
+    if (!written) result.Fail(FileStatus::Failed, "convert");
+    return result;
 }
 
-ConvertedLevel ConvertFile(Host& host, const std::string& bitmapPath) {
+FileResult ConvertFile(Progress& progress, const std::string& bitmapPath, const ConversionOptions& options) {
     std::string base = bitmapPath;
     FileNameExt::SplitExtension(base);
-    ConvertedLevel converted;
-    converted.levelPath = FileNameExt::UniqueFileName(base + ".lvl");
-    converted.outcome = Convert(host, bitmapPath, converted.levelPath);
-    return converted;
+    return Convert(progress, bitmapPath, FileNameExt::UniqueFileName(base + ".lvl"), options);
 }
 
-BatchOperation ConvertOperation(Host& host, LevelFollowUp followUp) {
-    BatchOperation operation;
-    operation.dialogTitle = "File(s) to convert:";
-    operation.filter = "Bitmap Files (*.bmp)|*.bmp";
-    operation.completion = "Conversion completed.";
-    operation.countWord = " converted.";
-    operation.countAcceptedOnly = true;
-    operation.job.extension = ".bmp";
-    operation.job.rejectionsLowerTotal = true;
-    operation.job.admit = [&host](const std::string& path) { return LongEnoughForAMap(host, path); };
-    operation.job.beforeEach = [&host] { EmptyUnlessWallTilesInUse(host); };
-    operation.job.routine = [&host, followUp](const std::string& path) {
-        ConvertedLevel converted = ConvertFile(host, path);
-        // A failed conversion leaves no level for the follow-up to work on.
-        if (followUp && converted.outcome.succeeded)
-            AddFollowUp(converted.outcome, followUp(host, converted.levelPath));
-        return converted.outcome;
-    };
-    return operation;
+BatchOperation ConvertOperation(const ConversionOptions& options) {
+    return {.dialogTitle = "File(s) to convert:",
+            .filter = "Bitmap Files (*.bmp)|*.bmp",
+            .completion = "Conversion completed.",
+            .countWord = " converted.",
+            .count = CountOf::AcceptedFiles,
+            .job = {.extension = ".bmp",
+                    .routine = [options](Progress& progress, const std::string& path) {
+                        return ConvertFile(progress, path, options);
+                    },
+                    .admit = LongEnoughForAMap,
+                    .rejectionsLowerTotal = true}};
 }
 
 }  // namespace vetra::Convert

@@ -2,14 +2,9 @@
 
 #include <vector>
 
-#include "convert/filenotices.h"
 #include "convert/overlaycleaning.h"
 #include "convert/overlaylevel.h"
-#include "convert/progresstitle.h"
 #include "convert/recordsort.h"
-#include "convert/tilesetprimitives.h"
-#include "util/filenameext.h"
-#include "util/host.h"
 
 namespace vetra::Convert {
 namespace {
@@ -27,48 +22,30 @@ void CleanMerged(ProgressTitle& title, std::vector<MergeRecord>& records) {
     });
 }
 
-Bytes MergedLevel(const OverlayLevel& level, const std::vector<MergeRecord>& records) {
-    Bytes out;
-    if (level.layout.hasTileset) CopyTileset(level.bytes, out);
-    for (const MergeRecord& r : records) {
-        if (r.tile == 0) continue;
-        auto encoded = TileRecord{r.x, r.y, r.tile}.Encode();
-        out.insert(out.end(), encoded.begin(), encoded.end());
-    }
-    return out;
+Bytes Merged(ProgressTitle& title, const OverlayLevel& base, const OverlayLevel& over) {
+    std::vector<MergeRecord> records;
+    records.reserve(base.layout.recordCount + over.layout.recordCount);
+    AppendRecords(base, MergeRecord::kLevel, records);
+    AppendRecords(over, MergeRecord::kOverlay, records);
+    SortMergeRecords(title, records);
+    CleanMerged(title, records);
+    return LevelWithRecords(base, std::span<const MergeRecord>(records));
 }
 
 }  // namespace
 
-Outcome ApplyOverlay(Host& host, const std::string& level, const std::string& overlay) {
-    ProgressTitle title(host);
-    std::optional<OverlayLevel> base = ReadOverlayLevel(host, level);
-    if (!base) return Outcome::Failed();
-    std::optional<OverlayLevel> over = ReadOverlayLevel(host, overlay);
-    if (!over) return Outcome::Failed();
-
-    std::vector<MergeRecord> records;
-    records.reserve(base->layout.recordCount + over->layout.recordCount);
-    AppendRecords(*base, MergeRecord::kLevel, records);
-    AppendRecords(*over, MergeRecord::kOverlay, records);
-    SortMergeRecords(host, records);
-    CleanMerged(title, records);
-
-    title.Show("Writing level...");
-    std::string target = FileNameExt::UniqueFileName(level);
-    if (!WriteOrReport(host, target, MergedLevel(*base, records))) return Outcome::Failed();
-    return Outcome::Done({target});
+FileResult ApplyOverlay(Progress& progress, const std::string& level, const std::string& overlay) {
+    return WriteCombinedLevel(progress, level, overlay, Merged);
 }
 
-BatchOperation OverlayOperation(Host& host, std::shared_ptr<const std::string> overlay) {
-    BatchOperation operation;
-    operation.dialogTitle = "Apply overlay to level(s):";
-    operation.filter = kLevelFilter;
-    operation.completion = "Overlay application complete.";
-    operation.countWord = " processed.";
-    operation.job.extension = ".lvl";
-    operation.job.routine = [&host, overlay](const std::string& level) { return ApplyOverlay(host, level, *overlay); };
-    return operation;
+BatchOperation OverlayOperation(const std::string& overlay) {
+    return {.dialogTitle = "Apply overlay to level(s):",
+            .filter = kLevelFilter,
+            .completion = "Overlay application complete.",
+            .countWord = " processed.",
+            .job = {.extension = ".lvl", .routine = [overlay](Progress& progress, const std::string& level) {
+                        return ApplyOverlay(progress, level, overlay);
+                    }}};
 }
 
 }  // namespace vetra::Convert

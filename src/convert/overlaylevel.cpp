@@ -1,26 +1,57 @@
 #include "convert/overlaylevel.h"
 
 #include "convert/filenotices.h"
-#include "convert/framednotice.h"
-#include "util/host.h"
+#include "convert/mergerecord.h"
+#include "convert/tilesetprimitives.h"
+#include "util/filenameext.h"
 
 namespace vetra::Convert {
 
-std::optional<OverlayLevel> ReadOverlayLevel(Host& host, const std::string& path) {
+std::optional<OverlayLevel> ReadOverlayLevel(FileResult& result, const std::string& path) {
     OverlayLevel level;
     try {
         level.bytes = ReadWholeFile(path, kOverlayReadLimit);
     } catch (const FileError& error) {
-        host.AddText(FramedNotice(error.what()));
+        result.Add({NoticeKind::ReadError, NoticeDisplay::FramedSummary, path, error.Reason(), error.what()});
         return std::nullopt;
     }
     level.layout = ParseLevel(level.bytes, TilesetSignature::BothBytes);
     // A tileset size inside the header would have the header's bytes merged as tile records.
     if (level.layout.TilesetUnusable()) {
-        ReportUnusableTileset(host, path, level.layout);
+        RefuseUnusableTileset(result, path, level.layout);
         return std::nullopt;
     }
     return level;
+}
+
+template <class Record>
+Bytes LevelWithRecords(const OverlayLevel& head, std::span<const Record> records) {
+    Bytes out;
+    if (head.layout.hasTileset) CopyTileset(head.bytes, out);
+    out.reserve(out.size() + 4 * records.size());
+    for (const Record& r : records) {
+        if (r.tile == 0) continue;
+        auto encoded = TileRecord{r.x, r.y, r.tile}.Encode();
+        out.insert(out.end(), encoded.begin(), encoded.end());
+    }
+    return out;
+}
+
+template Bytes LevelWithRecords<TileRecord>(const OverlayLevel&, std::span<const TileRecord>);
+template Bytes LevelWithRecords<MergeRecord>(const OverlayLevel&, std::span<const MergeRecord>);
+
+FileResult WriteCombinedLevel(Progress& progress, const std::string& first, const std::string& second,
+                              const CombineLevels& combine) {
+    ProgressTitle title(progress);
+    FileResult result{first};
+    std::optional<OverlayLevel> a = ReadOverlayLevel(result, first);
+    if (!a) return result.Stopped();
+    std::optional<OverlayLevel> b = ReadOverlayLevel(result, second);
+    if (!b) return result.Stopped();
+    Bytes combined = combine(title, *a, *b);
+    title.Show("Writing level...");
+    if (!WriteOrRefuse(result, FileNameExt::UniqueFileName(first), combined, title.Faults())) return result.Stopped();
+    return result;
 }
 
 }  // namespace vetra::Convert

@@ -1,16 +1,17 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "formats/level.h"
 #include "util/fileio.h"
+#include "util/fileresult.h"
+#include "util/progresstitle.h"
 
-namespace vetra {
-class Host;
-}
-
-// A level as the overlay tools read it: whole, with its tileset found by the "BM" signature.
+// A level as the overlay tools read it: whole, with its tileset found by the "BM" signature; and the skeleton
+// both tools share: read two levels, combine their records, write the result beside the first.
 namespace vetra::Convert {
 
 // A full map holds about a million places, four megabytes of records; far larger levels are refused before
@@ -23,7 +24,19 @@ struct OverlayLevel {
 };
 
 // Reads a level. A file that cannot be read, or whose tileset size runs past its end, gets a framed notice in
-// the summary and gives nothing.
-std::optional<OverlayLevel> ReadOverlayLevel(Host& host, const std::string& path);
+// the result and gives nothing.
+std::optional<OverlayLevel> ReadOverlayLevel(FileResult& result, const std::string& path);
+
+// The head level's tileset (if any) followed by the records whose tile is not 0, in order.
+template <class Record>
+Bytes LevelWithRecords(const OverlayLevel& head, std::span<const Record> records);
+
+// Makes the level bytes from the two levels read.
+using CombineLevels = std::function<Bytes(ProgressTitle& title, const OverlayLevel& first, const OverlayLevel& second)>;
+
+// Reads first and second (either failing ends it with its notice), combines them, and writes the result under
+// the first free name beside first ("level.lvl" -> "level-0.lvl"). The inputs are never changed.
+FileResult WriteCombinedLevel(Progress& progress, const std::string& first, const std::string& second,
+                              const CombineLevels& combine);
 
 }  // namespace vetra::Convert

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "util/host.h"
 
 namespace vetra::Convert {
 namespace {
@@ -71,9 +70,8 @@ void SortWords(std::vector<std::uint64_t>& words) {
 }
 
 template <class Packing, class Record>
-void SortRecords(Host& host, std::span<Record> records) {
-    host.SetTitle("Sorting data...");
-    host.DoEvents();
+void SortRecords(ProgressTitle& title, std::span<Record> records) {
+    title.Show("Sorting data...");
     if (!std::all_of(records.begin(), records.end(), Packing::Fits)) {
         ShellSortByInsertion(records);
         return;
@@ -86,10 +84,12 @@ void SortRecords(Host& host, std::span<Record> records) {
 
 }  // namespace
 
-void SortTileRecords(Host& host, std::span<TileRecord> records) { SortRecords<TilePacking>(host, records); }
+void SortTileRecords(ProgressTitle& title, std::span<TileRecord> records) {
+    SortRecords<TilePacking>(title, records);
+}
 
-void SortMergeRecords(Host& host, std::span<MergeRecord> records) {
-    SortRecords<MergePacking>(host, records);
+void SortMergeRecords(ProgressTitle& title, std::span<MergeRecord> records) {
+    SortRecords<MergePacking>(title, records);
 }
 
 }  // namespace vetra::Convert

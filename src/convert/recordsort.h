@@ -7,10 +7,7 @@
 
 #include "convert/mergerecord.h"
 #include "formats/tilerecord.h"
-
-namespace vetra {
-class Host;
-}
+#include "util/progresstitle.h"
 
 // Sorting of tile records by row, then column, for the overlay tools. Which of two records at one place survives
 // the merge depends on the order the sort leaves them in, so every sort here gives exactly the order of the
@@ -75,7 +72,7 @@ void ShellSortByInsertion(std::span<Record> records) {
 
 // Shows "Sorting data..." in the title and sorts the records in place. Where no two records tie, any sort gives
 // the shell sort's order and a quicker one is used.
-void SortTileRecords(Host& host, std::span<TileRecord> records);
-void SortMergeRecords(Host& host, std::span<MergeRecord> records);
+void SortTileRecords(ProgressTitle& title, std::span<TileRecord> records);
+void SortMergeRecords(ProgressTitle& title, std::span<MergeRecord> records);
 
 }  // namespace vetra::Convert

@@ -2,27 +2,31 @@
 
 #include <string>
 
+#include "convert/converterwalltiles.h"
 #include "util/batchoperation.h"
-#include "util/outcome.h"
+#include "util/fileresult.h"
 
 namespace vetra {
-class Host;
+class Progress;
 }
 
 // Joining the WallTiles of an existing level anew, through a map bitmap and back.
 namespace vetra::Convert {
 
-// Writes "NAME-N.lvl" beside the level: its walls turned back into WallTile markers with the installed set,
-// converted again so that each wall cell fits its present neighbours, and the level's tileset put back at its
-// head. Records of tiles that a map bitmap cannot hold (191-215, 221-255) follow the converted ones
-// unchanged, with the summary line "PATH: N tiles carried over unchanged.". The level itself is never
-// changed. Each step runs only when the one before it succeeded; a failure leaves no new level, and the
-// framed notice "PATH could not be re-linked." follows the failing step's own report. The temporary bitmaps
-// are removed on every path.
-Outcome ReLinkLevel(Host& host, const std::string& levelPath);
+struct ReLinkOptions {
+    ConverterWallTiles wallTiles;  // the set whose walls are joined again
+    bool cleanPalette = false;     // give the level's tileset the default palette and the standard header
+};
 
-// The Re-Link batch: the WallTile set is emptied before each file unless "Use WallTiles" is checked; no
-// completion message.
-BatchOperation ReLinkOperation(Host& host);
+// Writes "NAME-N.lvl" beside the level: its walls turned back into WallTile markers with the set, converted
+// again so that each wall cell fits its present neighbours, and the level's tileset put back at its head.
+// Records of tiles that a map bitmap cannot hold (191-215, 221-255) follow the converted ones unchanged, with
+// the summary line "PATH: N tiles carried over unchanged.". The level itself is never changed. The new level
+// is built in memory and written once; a failure leaves no new level and ends with the framed notice "PATH
+// could not be re-linked." after the failing step's own.
+FileResult ReLinkLevel(Progress& progress, const std::string& levelPath, const ReLinkOptions& options);
+
+// The Re-Link batch; no completion message.
+BatchOperation ReLinkOperation(const ReLinkOptions& options);
 
 }  // namespace vetra::Convert

@@ -1,15 +1,10 @@
 #include "convert/tilesetapplication.h"
 
-#include <optional>
-
 #include "convert/filenotices.h"
-#include "convert/framednotice.h"
-#include "convert/progresstitle.h"
 #include "convert/tilesetprimitives.h"
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "util/filenameext.h"
-#include "util/host.h"
 
 namespace vetra::Convert {
 namespace {
@@ -22,73 +17,85 @@ std::string ApplyOutputName(const std::string& levelPath, bool replace) {
 }
 
 // The source's tileset size, or nothing after the framed notice that refuses it.
-std::optional<std::uint32_t> AcceptedSourceSize(Host& host, const std::string& path, const Bytes& source) {
+std::optional<std::uint32_t> AcceptedSourceSize(FileResult& result, const std::string& path, const Bytes& source) {
     if (!PassesTilesetSignature(source)) {
-        host.AddText(FramedNotice(path + " does not begin with a valid tileset bitmap."));
+        result.Problem(NoticeKind::Refusal, path, "does not begin with a valid tileset bitmap");
         return std::nullopt;
     }
     if (!PassesTilesetWidth(source)) {
-        host.AddText(FramedNotice(path + " does not begin with a 304-pixel wide tileset bitmap."));
+        result.Problem(NoticeKind::Refusal, path, "does not begin with a 304-pixel wide tileset bitmap");
         return std::nullopt;
     }
     LevelLayout layout = ParseLevel(source, TilesetSignature::SecondByte);
     if (layout.tilesetBeyondEnd) {
-        ReportTilesetBeyondEnd(host, path);
+        RefuseTilesetBeyondEnd(result, path);
         return std::nullopt;
     }
     // Shorter than its header and colour table, the copy would end before the records it is to be followed
     // by.
     if (layout.tilesetSize < kPixelOffset) {
-        host.AddText(FramedNotice(path + " does not begin with a valid tileset bitmap."));
+        result.Problem(NoticeKind::Refusal, path, "does not begin with a valid tileset bitmap");
         return std::nullopt;
     }
     return layout.tilesetSize;
 }
 
-Outcome TilesetFailure(Host& host) {
-    host.MessageBox("Tileset failure!");
-    return Outcome::Failed();
+Bytes CleanedCopy(FileResult& result, ProgressTitle& title, const Bytes& source, const std::string& sourcePath,
+                  bool cleanPalette) {
+    title.Show("Porting tileset...");
+    Bytes copy;
+    CopyTileset(source, copy);
+    CleanTilesetCopyIfChosen(cleanPalette, result, title, copy, TilesetHeightByte(source), sourcePath);
+    return copy;
+}
+
+FileResult Failed(FileResult& result) {
+    result.Fail(FileStatus::Failed, "apply the tileset to");
+    return std::move(result);
 }
 
 }  // namespace
 
-Outcome ApplyTileset(Host& host, const std::string& levelPath, const std::string& sourcePath, bool replace) {
-    ProgressTitle title(host);
-    std::string output = ApplyOutputName(levelPath, replace);
-    std::optional<Bytes> source = ReadOrReport(host, sourcePath);
-    if (!source) return TilesetFailure(host);
-    std::optional<Bytes> level = ReadOrReport(host, levelPath);
-    if (!level) return TilesetFailure(host);
-    if (!AcceptedSourceSize(host, sourcePath, *source)) return TilesetFailure(host);
+FileResult ApplyTileset(Progress& progress, const std::string& levelPath, const std::string& sourcePath,
+                        const ApplyOptions& options) {
+    ProgressTitle title(progress);
+    FileResult result{levelPath};
+    std::string output = ApplyOutputName(levelPath, options.replace);
+    std::optional<Bytes> source = ReadOrRefuse(result, sourcePath);
+    if (!source) return Failed(result);
+    std::optional<Bytes> level = ReadOrRefuse(result, levelPath);
+    if (!level) return Failed(result);
+    if (!AcceptedSourceSize(result, sourcePath, *source)) return Failed(result);
     LevelLayout old = ParseLevel(*level, TilesetSignature::SecondByte);
     if (old.TilesetUnusable()) {
-        ReportUnusableTileset(host, levelPath, old);
-        return TilesetFailure(host);
+        RefuseUnusableTileset(result, levelPath, old);
+        return Failed(result);
     }
 
-    title.Show("Porting tileset...");
-    Bytes result;
-    CopyTileset(*source, result);
-    CleanTilesetCopyIfChosen(host, title, result, TilesetHeightByte(*source), sourcePath);
+    Bytes out = CleanedCopy(result, title, *source, sourcePath, options.cleanPalette);
     source.reset();
     title.Show("Copying map data...");
-    result.insert(result.end(), level->begin() + static_cast<std::ptrdiff_t>(old.recordStart), level->end());
-    if (!WriteOrReport(host, output, result)) return TilesetFailure(host);
-    return Outcome::Done({output});
+    out.insert(out.end(), level->begin() + static_cast<std::ptrdiff_t>(old.recordStart), level->end());
+    if (!WriteOrRefuse(result, output, out, title.Faults())) return Failed(result);
+    return result;
 }
 
-BatchOperation ApplyTilesOperation(Host& host, const std::string& tilesetPath) {
-    BatchJob job;
-    job.extension = ".lvl";
-    job.routine = [&host, tilesetPath](const std::string& path) {
-        return ApplyTileset(host, path, tilesetPath, false);
-    };
-    return BatchOperation{"Apply tileset to level(s):",
-                          "SubSpace Levels (*.lvl)|*.lvl",
-                          "Tileset application complete.",
-                          " processed.",
-                          false,
-                          std::move(job)};
+std::optional<Bytes> TilesetForLevel(FileResult& result, ProgressTitle& title, const std::string& sourcePath,
+                                     bool cleanPalette) {
+    std::optional<Bytes> source = ReadOrRefuse(result, sourcePath);
+    if (!source || !AcceptedSourceSize(result, sourcePath, *source)) return std::nullopt;
+    return CleanedCopy(result, title, *source, sourcePath, cleanPalette);
+}
+
+BatchOperation ApplyTilesOperation(const std::string& tilesetPath, bool cleanPalette) {
+    return {.dialogTitle = "Apply tileset to level(s):",
+            .filter = "SubSpace Levels (*.lvl)|*.lvl",
+            .completion = "Tileset application complete.",
+            .countWord = " processed.",
+            .job = {.extension = ".lvl",
+                    .routine = [tilesetPath, cleanPalette](Progress& progress, const std::string& path) {
+                        return ApplyTileset(progress, path, tilesetPath, {.cleanPalette = cleanPalette});
+                    }}};
 }
 
 }  // namespace vetra::Convert

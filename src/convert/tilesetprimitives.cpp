@@ -4,10 +4,8 @@
 #include <optional>
 
 #include "convert/defaultpalette.h"
-#include "convert/framednotice.h"
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
-#include "util/host.h"
 
 namespace vetra::Convert {
 namespace {
@@ -35,11 +33,8 @@ std::string CleaningRefusal(std::span<const std::uint8_t> copy) {
 
 }  // namespace
 
-bool ITH(Host& host, Bytes& file, std::uint8_t height) {
-    if (height > kLargestTilesetHeight) {
-        host.MessageBox("Yikes! Error in ITH.");
-        return false;
-    }
+bool ITH(Bytes& file, std::uint8_t height) {
+    if (height > kLargestTilesetHeight) return false;
     WriteAt(file, 0, TilesetHeader(height));
     return true;
 }
@@ -54,24 +49,29 @@ std::uint32_t CopyTileset(std::span<const std::uint8_t> source, Bytes& destinati
     return size;
 }
 
-void CleanTilesetCopy(Host& host, Bytes& copy, std::uint8_t height) {
+bool CleanTilesetCopy(Bytes& copy, std::uint8_t height) {
     // A copy cut short inside the kept fields keeps what it has of them.
     std::size_t keptEnd = std::min(copy.size(), kKeptEnd);
     Bytes kept = keptEnd > kKeptStart ? Bytes(copy.begin() + kKeptStart, copy.begin() + keptEnd) : Bytes{};
-    bool headerWritten = ITH(host, copy, height);
+    bool headerWritten = ITH(copy, height);
     InsertPallette(copy);
     if (headerWritten) WriteAt(copy, kKeptStart, kept);
+    return headerWritten;
 }
 
-void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height,
-                              const std::string& path) {
-    if (!host.OptionValue(Option::CleanPalette)) return;
+void CleanTilesetCopyIfChosen(bool clean, FileResult& result, ProgressTitle& title, Bytes& copy,
+                              std::uint8_t height, const std::string& path) {
+    if (!clean) return;
     if (std::string refusal = CleaningRefusal(copy); !refusal.empty()) {
-        host.AddText(FramedNotice(path + ": " + refusal + "; its palette was left unchanged."));
+        result.FramedNote(path + ": " + refusal + "; its palette was left unchanged.");
         return;
     }
     title.Show("Cleaning pallette...");
-    CleanTilesetCopy(host, copy, height);
+    if (!CleanTilesetCopy(copy, height))
+        result.Add({NoticeKind::Note, NoticeDisplay::MessageBox, path, {},
+                    path + ": the tileset's height of " + std::to_string(height) +
+                        " rows is more than a tileset header can hold (" + std::to_string(kLargestTilesetHeight) +
+                        "); its header was left unchanged and only its palette was replaced."});
 }
 
 }  // namespace vetra::Convert

@@ -4,8 +4,9 @@
 #include <span>
 #include <string>
 
-#include "convert/progresstitle.h"
 #include "util/fileio.h"
+#include "util/fileresult.h"
+#include "util/progresstitle.h"
 
 // The tileset primitives: the header and default palette of a tileset, copying the tileset at the head of a
 // level or bitmap, and cleaning such a copy. Each works on the bytes of a file being built, over whatever
@@ -16,8 +17,8 @@ namespace vetra::Convert {
 inline constexpr int kLargestTilesetHeight = 212;
 
 // Writes the 54-byte tileset header for height h at offset 0. A height above 212 is refused before anything
-// is written, with the message box "Yikes! Error in ITH.", and false is returned.
-bool ITH(Host& host, Bytes& file, std::uint8_t height);
+// is written, and false is returned.
+bool ITH(Bytes& file, std::uint8_t height);
 
 // Writes the default palette at offsets 54 to 1077. Never fails.
 void InsertPallette(Bytes& file);
@@ -28,14 +29,14 @@ std::uint32_t CopyTileset(std::span<const std::uint8_t> source, Bytes& destinati
 
 // Replaces a tileset copy's header (for the given height) and colour table by the standard ones, keeping its
 // pixels, its file-size field and its reserved bytes, so that what stood behind its pixels stays declared.
-// A refused height leaves the header as it was (after ITH's message box); the palette is replaced all the
-// same.
-void CleanTilesetCopy(Host& host, Bytes& copy, std::uint8_t height);
+// A refused height leaves the header as it was, and false is returned; the palette is replaced all the same.
+bool CleanTilesetCopy(Bytes& copy, std::uint8_t height);
 
-// Cleans the copy, showing "Cleaning pallette..." on the title, when the "Clean Palette" option is checked.
-// A tileset whose pixels are not 8-bit, uncompressed and behind a full colour table at offset 1078 would be
-// ruined by the standard header and palette: it stays as it is, with a framed notice naming the path.
-void CleanTilesetCopyIfChosen(Host& host, ProgressTitle& title, Bytes& copy, std::uint8_t height,
-                              const std::string& path);
+// Cleans the copy of the tileset of path, showing "Cleaning pallette..." on the title, when clean is set
+// (the "Clean Palette" option). A tileset whose pixels are not 8-bit, uncompressed and behind a full colour
+// table at offset 1078 would be ruined by the standard header and palette: it stays as it is, with a framed
+// note in the result; a height no header can hold gets a message box note.
+void CleanTilesetCopyIfChosen(bool clean, FileResult& result, ProgressTitle& title, Bytes& copy,
+                              std::uint8_t height, const std::string& path);
 
 }  // namespace vetra::Convert

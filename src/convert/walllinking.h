@@ -6,7 +6,7 @@
 
 #include "convert/converterwalltiles.h"
 #include "convert/mapcell.h"
-#include "convert/progresstitle.h"
+#include "util/progresstitle.h"
 #include "convert/walltilemember.h"
 
 namespace vetra::Convert {

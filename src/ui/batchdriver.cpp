@@ -1,50 +1,58 @@
 // The batch driver of the main window: every button's run goes through one of these.
 #include <QCheckBox>
+#include <exception>
 
 #include "ui/mainwindow.h"
+#include "util/resultreport.h"
 
 namespace vetra::ui {
 namespace {
 
-// Runs a handler's body; an error outside the engine routines ends the run without a word, by design, and
-// the title the engine may have left gets put back.
-void Silently(UI& window, const std::function<void()>& body) {
+// Runs a handler's body. The engine reports its own failures in its results; anything else that goes wrong
+// (a dialog, the memory running out) ends the run with a message saying what, and the title the engine may
+// have left is put back.
+void Reported(UI& window, const std::function<void()>& body) {
     try {
         body();
-    } catch (...) {
+    } catch (const std::exception& error) {
         window.RestoreTitle();
+        window.MessageBox(std::string("The operation could not go on: ") + error.what());
     }
 }
 
 }  // namespace
 
-void UI::RunOperation(const BatchOperation& operation, const BatchSteps& steps) {
+void UI::RunOperation(const OperationMaker& operation, const BatchSteps& steps) {
     DisableControls();
-    Silently(*this, [&] {
+    Reported(*this, [&] {
         if (steps.operationCode != 0) currentOperation_ = steps.operationCode;
         if (steps.beforeDialog && !steps.beforeDialog()) return;
-        std::vector<std::string> paths = dialog_->OpenFiles({operation.dialogTitle, operation.filter});
+        BatchOperation asked = operation();
+        std::vector<std::string> paths = dialog_->OpenFiles({asked.dialogTitle, asked.filter});
         if (paths.empty()) return;
         if (steps.afterDialog && !steps.afterDialog()) return;
-        BatchReport report = RunBatch(*this, paths, operation.job);
-        if (!operation.completion.empty()) MessageBox(operation.CompletionText(report));
+        BatchOperation ready = operation();
+        BatchReport report = RunBatch(*this, paths, ready.job);
+        if (!ready.completion.empty()) MessageBox(ready.CompletionText(report));
     });
     EnableControls();
 }
 
 void UI::RunSaveOperation(const BatchOperation& operation) {
     DisableControls();
-    Silently(*this, [&] {
+    Reported(*this, [&] {
         std::string path = dialog_->SaveFile({operation.dialogTitle, operation.filter});
         if (path.empty() || !operation.job.routine) return;
-        if (operation.job.routine(path).succeeded) MessageBox(operation.completion);
+        FileResult result = operation.job.routine(*this, path);
+        ReportFile(*this, result);
+        if (result.Done()) MessageBox(operation.completion);
     });
     EnableControls();
 }
 
 void UI::RunWithControlsDisabled(const std::function<void()>& body) {
     DisableControls();
-    Silently(*this, body);
+    Reported(*this, body);
     EnableControls();
 }
 

@@ -10,6 +10,7 @@
 #include "convert/comments.h"
 #include "ui/filedialog.h"
 #include "util/host.h"
+#include "util/resultreport.h"
 #include "util/textcodec.h"
 
 namespace vetra::ui {
@@ -37,9 +38,10 @@ std::string Stored(QString text) {
 
 }  // namespace
 
-frmComments::frmComments(Host& host, QWidget* parent)
+frmComments::frmComments(Host& host, KeepOriginal keepOriginal, QWidget* parent)
     : QDialog(parent),
       host_(host),
+      keepOriginal_(std::move(keepOriginal)),
       info_(new QPlainTextEdit(this)),
       ok_(new QPushButton(QStringLiteral("OK"), this)),
       cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
@@ -98,33 +100,37 @@ void frmComments::LayOut() {
 }
 
 void frmComments::OK_Click() {
-    if (Editable) Convert::EditInfo(host_, CommentFile, Stored(info_->toPlainText()));
+    if (Editable)
+        ReportFile(host_, Convert::EditInfo(host_, CommentFile, Stored(info_->toPlainText()),
+                                            keepOriginal_ && keepOriginal_()));
     accept();
 }
 
 void frmComments::Cancel_Click() { reject(); }
 
-frmComments& CommentsWindow(Host& host, QWidget* owner) {
+frmComments& CommentsWindow(Host& host, QWidget* owner, const KeepOriginal& keepOriginal) {
     frmComments* window = owner->findChild<frmComments*>(QString(), Qt::FindDirectChildrenOnly);
-    return window != nullptr ? *window : *new frmComments(host, owner);
+    return window != nullptr ? *window : *new frmComments(host, keepOriginal, owner);
 }
 
-void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable) {
+void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable,
+              const KeepOriginal& keepOriginal) {
     bool wipe = selectedFormat < 0;
     int filterIndex = std::abs(selectedFormat);
+    std::string path;
     try {
-        std::string path = dialog.OpenFile({Convert::kInfoDialogTitle, Convert::kInfoFilter, filterIndex});
+        path = dialog.OpenFile({Convert::kInfoDialogTitle, Convert::kInfoFilter, filterIndex});
         if (path.empty()) return;
         if (wipe) {
-            Convert::WipeInfo(host, path);
+            ReportFile(host, Convert::WipeInfo(host, path, keepOriginal && keepOriginal()));
             return;
         }
-        frmComments& window = CommentsWindow(host, owner);
+        frmComments& window = CommentsWindow(host, owner, keepOriginal);
         window.Load(path, editable);
         window.exec();
     } catch (const std::exception& error) {
-        host.MessageBox("Error in FileInfo()\r\n  SelectedFormat = " + std::to_string(filterIndex) +
-                        "\r\n  Editable = " + (editable ? "True" : "False") + "\r\n  Error: " + error.what());
+        host.MessageBox("Could not show the comments of " + (path.empty() ? std::string("the file") : path) + ": " +
+                        error.what() + ".");
     }
 }
 

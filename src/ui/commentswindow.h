@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QDialog>
@@ -15,13 +16,16 @@ namespace vetra::ui {
 
 class FileDialog;
 
+// Tells, at the moment a write starts, whether the original is to be kept ("Don't Overwrite Files").
+using KeepOriginal = std::function<bool()>;
+
 // The window "Embedded Comments": the comments of one tileset file in a text box, editable or read-only. OK
-// writes an edited text back through the host (whose "Don't Overwrite Files" option is read at that moment);
-// Cancel writes nothing. Failures of the write are the engine's message boxes; the window only hides.
+// writes an edited text back (asking keepOriginal at that moment) and reports the result through the host;
+// Cancel writes nothing. The window only hides.
 class frmComments : public QDialog {
     Q_OBJECT
 public:
-    explicit frmComments(Host& host, QWidget* parent = nullptr);
+    frmComments(Host& host, KeepOriginal keepOriginal, QWidget* parent = nullptr);
 
     // Shows the comments of the file. The text stays read-only, whatever editable says, for a file without a
     // tileset, and for one whose comments must not be rewritten (after a message box saying why).
@@ -47,18 +51,20 @@ private:
     void LayOut();
 
     Host& host_;
+    KeepOriginal keepOriginal_;
     QPlainTextEdit* info_;
     QPushButton* ok_;
     QPushButton* cancel_;
 };
 
 // The one comments window of an owner: its direct child, made on first use and kept.
-frmComments& CommentsWindow(Host& host, QWidget* owner);
+frmComments& CommentsWindow(Host& host, QWidget* owner, const KeepOriginal& keepOriginal);
 
 // The procedure behind the three Info buttons: asks for a file ("View info from file:", the filter entry
 // selectedFormat, its absolute value), then wipes its comments when selectedFormat is negative, or else shows
 // them in the comments window, created on first use as a child of owner and kept, and returns when it hides.
-// A cancelled dialog ends it silently; any other error gets the "Error in FileInfo()" message box.
-void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable);
+// A cancelled dialog ends it silently; any other error gets a message box naming the file and the reason.
+void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable,
+              const KeepOriginal& keepOriginal);
 
 }  // namespace vetra::ui

@@ -1,5 +1,5 @@
-// The main window's button handlers. An engine's button is one line here: its operation handed to the batch
-// driver, as in RunOperation(DeconvertOperation(*this), {2, {}, WallTilePickerStep()}).
+// The main window's button handlers. An engine's button is a few lines here: its operation, made from the
+// options once the dialogs are answered, handed to the batch driver with the steps around its dialog.
 #include <QCheckBox>
 #include <QPushButton>
 
@@ -40,33 +40,43 @@ void UI::ConnectButtons() {
 // Maps
 void UI::cmdConvert_Click() {
     // With WallTiles in use, the tileset chosen in the picker goes at the head of every new level.
-    auto applyPicked = [this](Host& host, const std::string& level) {
-        if (!OptionValue(Option::UseWallTiles) || pickedTileset_.empty()) return Outcome::Done();
-        return Convert::ApplyTileset(host, level, pickedTileset_, true);
-    };
-    RunOperation(Convert::ConvertOperation(*this, applyPicked), {1, {}, WallTilePickerStep()});
+    RunOperation(
+        [this] {
+            bool useWallTiles = OptionValue(Option::UseWallTiles);
+            return Convert::ConvertOperation({.wallTiles = WallTilesInUse(),
+                                              .tileset = useWallTiles ? pickedTileset_ : std::string(),
+                                              .cleanPalette = OptionValue(Option::CleanPalette)});
+        },
+        {1, {}, WallTilePickerStep()});
 }
-void UI::cmdFixLVL_Click() { RunOperation(Convert::ReLinkOperation(*this), {4, {}, WallTilePickerStep()}); }
+void UI::cmdFixLVL_Click() {
+    RunOperation(
+        [this] {
+            return Convert::ReLinkOperation(
+                {.wallTiles = WallTilesInUse(), .cleanPalette = OptionValue(Option::CleanPalette)});
+        },
+        {4, {}, WallTilePickerStep()});
+}
 void UI::cmdMergeLvls_Click() {
-    auto overlay = std::make_shared<std::string>();
-    auto chooseOverlay = [this, overlay] {
-        *overlay = dialog_->OpenFile({Convert::kOverlayDialogTitle, Convert::kLevelFilter});
-        return FileNameExt::HasExtension(*overlay, ".lvl");
+    auto chooseOverlay = [this] {
+        overlay_ = dialog_->OpenFile({Convert::kOverlayDialogTitle, Convert::kLevelFilter});
+        return FileNameExt::HasExtension(overlay_, ".lvl");
     };
-    RunOperation(Convert::OverlayOperation(*this, overlay), {0, chooseOverlay, {}});
+    RunOperation([this] { return Convert::OverlayOperation(overlay_); }, {0, chooseOverlay, {}});
 }
 void UI::cmdDeconvert_Click() {
-    RunOperation(Convert::DeconvertOperation(*this), {2, {}, WallTilePickerStep()});
+    RunOperation(
+        [this] {
+            return Convert::DeconvertOperation(
+                {.wallTiles = WallTilesInUse(), .cleanPalette = OptionValue(Option::CleanPalette)});
+        },
+        {2, {}, WallTilePickerStep()});
 }
 void UI::cmdMakeBMP_Click() {
-    BatchOperation operation{"Create blank map .bmp as:",
-                             "Bitmap Files (*.bmp)|*.bmp",
-                             "Blank map bitmap created.",
-                             "",
-                             false,
-                             {}};
-    operation.job.routine = [this](const std::string& path) { return Convert::MakeBlankMap(*this, path); };
-    RunSaveOperation(operation);
+    RunSaveOperation({.dialogTitle = "Create blank map .bmp as:",
+                      .filter = "Bitmap Files (*.bmp)|*.bmp",
+                      .completion = "Blank map bitmap created.",
+                      .job = {.routine = Convert::MakeBlankMap}});
 }
 void UI::cmdDiffLvls_Click() {
     RunWithControlsDisabled([this] {
@@ -88,35 +98,36 @@ void UI::cmdTileset_Click() {
 }
 
 void UI::cmdApplyTileset_Click() {
-    BatchOperation operation = Convert::ApplyTilesOperation(*this, {});
     // The tileset is known only once the picker has run, before the level dialog.
-    operation.job.routine = [this](const std::string& level) {
-        return Convert::ApplyTileset(*this, level, pickedTileset_, false);
-    };
     auto pickTileset = [this] {
         std::optional<std::string> chosen = ChooseTileset();
         return chosen && !chosen->empty();
     };
-    RunOperation(operation, {3, pickTileset, {}});
+    RunOperation([this] { return Convert::ApplyTilesOperation(pickedTileset_, OptionValue(Option::CleanPalette)); },
+                 {3, pickTileset, {}});
 }
-void UI::cmdSplitLevel_Click() { RunOperation(Convert::SplitTilesOperation(*this)); }
+void UI::cmdSplitLevel_Click() {
+    RunOperation([this] { return Convert::SplitTilesOperation(OptionValue(Option::CleanPalette)); });
+}
 void UI::cmdMakeTileset_Click() {
-    BatchOperation operation{
-        "Create blank tileset as:", "Bitmap Files (*.bmp)|*.bmp", "Blank tileset created.", "", false, {}};
-    operation.job.routine = [this](const std::string& path) {
-        return Convert::MakeBlankTileset(*this, path);
-    };
-    RunSaveOperation(operation);
+    RunSaveOperation({.dialogTitle = "Create blank tileset as:",
+                      .filter = "Bitmap Files (*.bmp)|*.bmp",
+                      .completion = "Blank tileset created.",
+                      .job = {.routine = Convert::MakeBlankTileset}});
 }
 
 // Info
 void UI::cmdGetInfo_Click() {
-    RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, false); });
+    RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, false, KeepOriginalNow()); });
 }
 void UI::cmdPutInfo_Click() {
-    RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, true); });
+    RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, true, KeepOriginalNow()); });
 }
-void UI::cmdDelInfo_Click() { FileInfo(*this, *dialog_, this, -1, true); }
+void UI::cmdDelInfo_Click() { FileInfo(*this, *dialog_, this, -1, true, KeepOriginalNow()); }
+
+std::function<bool()> UI::KeepOriginalNow() const {
+    return [this] { return OptionValue(Option::DontOverwriteFiles); };
+}
 
 void UI::cmdAbout_Click() {
     RunWithControlsDisabled([this] {
@@ -132,26 +143,27 @@ std::string UI::PickCommentFile() {
     });
 }
 
-void UI::cmdSet2Cfg_Click() { RunOperation(CfgSet::Set2CfgOperation(*this)); }
+void UI::cmdSet2Cfg_Click() {
+    RunOperation([this] { return CfgSet::Set2CfgOperation(OptionValue(Option::IncludeDescriptions)); });
+}
 void UI::cmdCfg2Set_Click() {
-    // The comment file is asked for after the files, so the job is made again once it is known.
-    BatchOperation operation = CfgSet::Cfg2SetOperation(*this, {});
-    auto pickCommentFile = [this, &operation] {
+    // The comment file is asked for after the files.
+    auto pickCommentFile = [this] {
+        commentFile_.clear();
         if (!OptionValue(Option::IncludeDescriptions)) return true;
-        std::string commentFile = PickCommentFile();
-        operation.job = CfgSet::Cfg2SetOperation(*this, commentFile).job;
-        return !commentFile.empty();
+        commentFile_ = PickCommentFile();
+        return !commentFile_.empty();
     };
-    RunOperation(operation, {0, {}, pickCommentFile});
+    RunOperation(
+        [this] { return CfgSet::Cfg2SetOperation(commentFile_, OptionValue(Option::IncludeDescriptions)); },
+        {0, {}, pickCommentFile});
 }
 void UI::cmdDescSet_Click() {
-    BatchOperation operation = CfgSet::DescSetOperation(*this, {});
-    auto pickCommentFile = [this, &operation] {
-        std::string commentFile = PickCommentFile();
-        operation.job = CfgSet::DescSetOperation(*this, commentFile).job;
-        return !commentFile.empty();
+    auto pickCommentFile = [this] {
+        commentFile_ = PickCommentFile();
+        return !commentFile_.empty();
     };
-    RunOperation(operation, {0, {}, pickCommentFile});
+    RunOperation([this] { return CfgSet::DescSetOperation(commentFile_); }, {0, {}, pickCommentFile});
 }
 
 }  // namespace vetra::ui

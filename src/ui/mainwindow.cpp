@@ -218,8 +218,6 @@ void UI::AddText(const std::string& text) { Summary().AddText(text); }
 
 void UI::MessageBox(const std::string& text) { dialog_->MessageBox(text); }
 
-bool UI::AskOkCancel(const std::string& text) { return dialog_->AskOkCancel(text); }
-
 void UI::DoEvents() { QCoreApplication::processEvents(); }
 
 bool UI::OptionValue(Option option) const {
@@ -230,6 +228,10 @@ bool UI::OptionValue(Option option) const {
     case Option::DontOverwriteFiles: return Box("ROComments")->isChecked();
     }
     return false;
+}
+
+ConverterWallTiles UI::WallTilesInUse() const {
+    return OptionValue(Option::UseWallTiles) ? wallTiles_ : ConverterWallTiles{};
 }
 
 void UI::SetFileDialog(std::unique_ptr<FileDialog> dialog) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "convert/converterwalltiles.h"
 #include "ui/filedialog.h"
 #include "ui/info.h"
 #include "util/batchoperation.h"
@@ -22,6 +23,9 @@ class QTabBar;
 
 namespace vetra::ui {
 
+// The option boxes of the window, read when an operation is made from them.
+enum class Option { UseWallTiles, CleanPalette, IncludeDescriptions, DontOverwriteFiles };
+
 // The steps a batch may take around its file dialog. A step that returns false ends the batch silently.
 struct BatchSteps {
     short operationCode = 0;             // becomes CurrentOperation before any dialog or picker; 0 leaves it
@@ -30,8 +34,9 @@ struct BatchSteps {
 };
 
 // The main window: four tabs of buttons that start every operation, the four options, a status bar of hints,
-// and the title as the engine's progress display. It is the engine's host. Operations report failure in their
-// own messages; the batch driver ends silently on a cancelled dialog or an error outside the engine.
+// and the title as the engine's progress display. It is the engine's host: each operation is made from the
+// options as they stand once its dialogs have been answered, and its results are shown in the summary and in
+// message boxes. A cancelled dialog ends a batch silently; an unexpected error is reported in a message box.
 class UI : public QMainWindow, public Host {
     Q_OBJECT
 public:
@@ -47,12 +52,20 @@ public:
     // Host
     void SetTitle(const std::string& text) override;
     void RestoreTitle() override;
+    void DoEvents() override;
     void ClearText() override;
     void AddText(const std::string& text) override;
     void MessageBox(const std::string& text) override;
-    bool AskOkCancel(const std::string& text) override;
-    void DoEvents() override;
-    bool OptionValue(Option option) const override;
+
+    // The current value of an option box.
+    bool OptionValue(Option option) const;
+    // Reads "Don't Overwrite Files" at the moment a comment write starts.
+    std::function<bool()> KeepOriginalNow() const;
+    // The WallTile set that the WallTile editor installs and the WallTile operations use while "Use WallTiles"
+    // is checked; empty at start.
+    ConverterWallTiles& InstalledWallTiles() { return wallTiles_; }
+    // That set when "Use WallTiles" is checked, else none.
+    ConverterWallTiles WallTilesInUse() const;
 
     QString VersionText() const { return versionText_; }
     short CurrentOperation() const { return currentOperation_; }
@@ -73,18 +86,20 @@ public:
     // A window that the main window closes when it closes (editors, picker), in the order added.
     void AddSecondaryWindow(QWidget* window);
 
-    // The batch pattern: disable the controls, ask for files, run the job over them with progress lines, show
-    // the completion message (none when the operation has no completion text), enable the controls.
-    void RunOperation(const BatchOperation& operation, const BatchSteps& steps = {});
-    // A single-file operation: a save dialog, the routine on the chosen name, and the completion text when
-    // the routine succeeded.
+    // Makes an operation from the window's options and choices as they stand when it is called.
+    using OperationMaker = std::function<BatchOperation()>;
+    // The batch pattern: disable the controls, ask for files (in the dialog the operation names), take the
+    // steps, make the operation and run its job over the files with progress lines, show the completion
+    // message (none when the operation has no completion text), enable the controls.
+    void RunOperation(const OperationMaker& operation, const BatchSteps& steps = {});
+    // A single-file operation: a save dialog, the routine on the chosen name, its result, and the completion
+    // text when the routine succeeded.
     void RunSaveOperation(const BatchOperation& operation);
-    // Any other handler's body, between DisableControls and EnableControls; an exception ends it silently.
+    // Any other handler's body, between DisableControls and EnableControls; an unexpected error is reported.
     void RunWithControlsDisabled(const std::function<void()>& body);
 
     void DisableControls();
     void EnableControls();
-    void ReEnableButtons() { EnableControls(); }
     // The tab-click rule: the frame whose caption matches, ignoring case, becomes the visible one.
     void ShowFrameForCaption(const QString& caption);
 
@@ -132,6 +147,9 @@ private:
     TilesetPicker tilesetPicker_;
     TilesetEditor tilesetEditor_;
     std::string pickedTileset_;
+    std::string overlay_;
+    std::string commentFile_;
+    ConverterWallTiles wallTiles_;
     QTabBar* tabStrip_ = nullptr;
     QLabel* statusText_ = nullptr;
     std::vector<QFrame*> frames_;

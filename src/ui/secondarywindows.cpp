@@ -27,7 +27,8 @@ bool EditWallTiles(walltiles::Custom& editor, const std::string& tilesetFile) {
 
 SecondaryWindows::SecondaryWindows(UI& window)
     : QObject(&window), dialog_([&window]() -> FileDialog& { return window.Dialog(); }) {
-    wallTileEditor_ = new walltiles::Custom(window, dialog_, window.VersionText(), &window);
+    wallTileEditor_ =
+        new walltiles::Custom(window, dialog_, window.InstalledWallTiles(), window.VersionText(), &window);
     walltiles::Custom* wallTileEditor = wallTileEditor_;
     tileset::SelectTileset::Context context{
         [&window] { return static_cast<int>(window.CurrentOperation()); },
@@ -38,7 +39,8 @@ SecondaryWindows::SecondaryWindows(UI& window)
     tileset::SelectTileset* picker = picker_;
     tileset::Tileset::Hooks hooks{[picker] { return PickTileset(*picker); },
                                   [&window](const std::string& file) {
-                                      frmComments& comments = CommentsWindow(window, &window);
+                                      frmComments& comments =
+                                          CommentsWindow(window, &window, window.KeepOriginalNow());
                                       comments.Load(file, true);
                                       comments.exec();
                                   }};

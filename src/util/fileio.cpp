@@ -27,7 +27,12 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
-bool Fails(WriteFaults* faults, WriteStep step) { return faults != nullptr && faults->ShouldFail(step); }
+// An injected failure reads as the disk's own: an input/output error.
+bool Fails(WriteFaults* faults, WriteStep step) {
+    if (faults == nullptr || !faults->ShouldFail(step)) return false;
+    errno = EIO;
+    return true;
+}
 
 FileHandle OpenExclusive(const std::string& path) {
     return FileHandle(std::fopen(NativePath(path).c_str(), "wbx"));

@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "convert/installedwalltiles.h"
 #include "formats/bitmapheader.h"
 #include "formats/tiles.h"
 #include "tileset/decodedtileset.h"
@@ -24,6 +23,7 @@
 #include "ui/filedialog.h"
 #include "util/fileio.h"
 #include "util/host.h"
+#include "util/resultreport.h"
 #include "walltiles/examplewalltile.h"
 #include "walltiles/model/wtdfile.h"
 #include "walltiles/walltilepreview.h"
@@ -51,8 +51,9 @@ bool Inside(const QWidget* widget, QPoint pixel) {
 
 }  // namespace
 
-Custom::Custom(Host& host, ui::FileDialog& dialogs, QString versionText, QWidget* parent)
-    : QDialog(parent), host_(host), dialogs_(dialogs), versionText_(std::move(versionText)) {
+Custom::Custom(Host& host, ui::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
+               QWidget* parent)
+    : QDialog(parent), host_(host), dialogs_(dialogs), installed_(installed), versionText_(std::move(versionText)) {
     setWindowTitle(QStringLiteral("Custom WallTile Definition"));
     setMouseTracking(true);
     BuildControls();
@@ -207,7 +208,7 @@ void Custom::Activate() {
     for (int k = 0; k < 3; ++k) ShowWallTile(k, 0, false);
     cancelled_ = true;
     if (tilesetFile_.empty() || !FileExists(tilesetFile_)) {
-        Convert::SetWallTiles(ConverterWallTiles{});
+        installed_ = {};
         // Hidden once showing is over; a dialog hidden while it is being shown would never return from exec.
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
@@ -230,10 +231,10 @@ bool Custom::LoadTileset() {
     try {
         tileset_ = tileset::HoldsRaw8BitPixels(tilesetFile_) ? tileset::ReadTilesetBytes(tilesetFile_)
                                                              : tileset::DecodedTilesetBytes(tilesetFile_);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         tileset_ = tileset::TilesetBytes();
         tilesetImage_->SetImage(QImage());
-        host_.MessageBox("Error in Custom Form_Activate");
+        host_.MessageBox("Could not show the tileset " + tilesetFile_ + " (" + error.what() + ").");
         return false;
     }
     tilesetImage_->SetImage(
@@ -249,7 +250,9 @@ void Custom::ResetWallTiles() {
 
 void Custom::DoLoad() {
     examplePicture_->hide();
-    if (!WtdFile::DoLoad(host_, definitionFile_, set_).succeeded) return;
+    FileResult loaded = WtdFile::DoLoad(definitionFile_, set_);
+    ReportFile(host_, loaded);
+    if (!loaded.Done()) return;
     UpdateButtons();
     RefreshView();
 }
@@ -393,17 +396,17 @@ void Custom::cmdLoad_Click() {
 
 void Custom::cmdSave_Click() {
     std::string path = dialogs_.SaveFile({"Save WallTile definition:", kFilter});
-    if (!path.empty()) WtdFile::Save(host_, path, set_);
+    if (!path.empty()) ReportFile(host_, WtdFile::Save(path, set_, host_.Faults()));
 }
 
 void Custom::OK_Click() {
-    Convert::SetWallTiles(set_.ToConverterOrder());
+    installed_ = set_.ToConverterOrder();
     cancelled_ = false;
     accept();
 }
 
 void Custom::Cancel_Click() {
-    Convert::SetWallTiles(ConverterWallTiles{});
+    installed_ = {};
     reject();
 }
 

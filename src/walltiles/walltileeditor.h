@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+#include "convert/converterwalltiles.h"
 #include "tileset/tilesetbytes.h"
 #include "walltiles/model/walltileset.h"
 
@@ -29,13 +30,15 @@ class TileGrid;
 namespace vetra::walltiles {
 
 // The WallTile editor "Custom WallTile Definition": builds a set of up to 32 WallTiles from the tiles of a
-// tileset, loads and saves it as a ".wtd" file, and on OK installs it as the converter's set; Cancel empties
-// that set, the close box leaves it alone. Each showing starts again from the last loaded file as it now
+// tileset, loads and saves it as a ".wtd" file, and on OK installs it as the set the WallTile operations use;
+// Cancel empties that set, the close box leaves it alone. Each showing starts again from the last loaded file as it now
 // stands on disk. Failures are message boxes of the host; nothing is thrown.
 class Custom : public QDialog {
     Q_OBJECT
 public:
-    Custom(Host& host, ui::FileDialog& dialogs, QString versionText, QWidget* parent = nullptr);
+    // installed is the set OK installs into; it must outlive the window.
+    Custom(Host& host, ui::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
+           QWidget* parent = nullptr);
 
     // True from each showing until OK.
     bool Cancelled() const { return cancelled_; }
@@ -91,6 +94,7 @@ private:
 
     Host& host_;
     ui::FileDialog& dialogs_;
+    ConverterWallTiles& installed_;
     QString versionText_;
     bool cancelled_ = true;
     std::string tilesetFile_;

@@ -7,7 +7,7 @@
 #include "cfgset/settingsoperations.h"
 #include "support/scratchdir.h"
 #include "util/batch.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra::CfgSet {
@@ -36,14 +36,14 @@ protected:
 
 TEST_F(CfgSetProcedures, Set2CfgGroupsSections) {
     std::string set = dir.Write("server.set", "Misc:A:1:0:1:a\r\nBullet:B:2:0:2:b\r\nMisc:C:3:*\r\n");
-    Outcome outcome = Set2Cfg(host, set, false);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{dir.File("server.cfg")});
+    FileResult outcome = host.Report(Set2Cfg(host, set, false));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{dir.File("server.cfg")});
     EXPECT_EQ(Text(dir.File("server.cfg")), "\r\n[Bullet]\r\nB=2\r\n\r\n[Misc]\r\nA=1\r\nC=3\r\n");
     EXPECT_EQ(host.Titles().front(), "Reading settings file...");
     EXPECT_EQ(host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);
 
-    ASSERT_TRUE(Set2Cfg(host, set, true).succeeded);
+    ASSERT_TRUE(host.Report(Set2Cfg(host, set, true)).Done());
     EXPECT_EQ(Text(dir.File("server-0.cfg")), "\r\n[Bullet]\r\nB=2\r\n;0:2:b\r\n\r\n[Misc]\r\nA=1\r\n;0:1:a\r\nC=3\r\n;0:2:b\r\n");  // "*" follows the line before it
 }
 
@@ -52,9 +52,9 @@ TEST_F(CfgSetProcedures, Cfg2SetInSetOrder) {
                                 "[Warbird]\r\nBombSpeed=1\r\nArmor=2\r\n[javelin]\r\nBombSpeed=3\r\nArmor=4\r\n"
                                 "[Misc]\r\nX=5\r\n[Bullet]\r\nY=6\r\n");
     dir.Write("server.set", "taken");
-    Outcome outcome = Cfg2Set(host, cfg, "", false);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{dir.File("server-0.set")});
+    FileResult outcome = host.Report(Cfg2Set(host, cfg, "", false));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{dir.File("server-0.set")});
     EXPECT_EQ(Lines(dir.File("server-0.set")),
               (std::vector<std::string>{"Bullet:Y:6:::", "Misc:X:5:::", "Warbird:Armor:2:::", "Javelin:Armor:4:::",
                                         "Warbird:BombSpeed:1:::", "Javelin:BombSpeed:3:::"}));
@@ -64,16 +64,16 @@ TEST_F(CfgSetProcedures, Cfg2SetInSetOrder) {
 TEST_F(CfgSetProcedures, Cfg2SetWithTemplate) {
     std::string cfg = dir.Write("z.cfg", "[Shark]\nArmor=1\n[Misc]\nX=5\nY=6\n");
     std::string comments = dir.Write("t.sss", "All:Armor:0:9:armor\nMisc:X:1:2:x\n");
-    ASSERT_TRUE(Cfg2Set(host, cfg, comments, true).succeeded);
+    ASSERT_TRUE(host.Report(Cfg2Set(host, cfg, comments, true)).Done());
     EXPECT_EQ(Lines(dir.File("z.set")), (std::vector<std::string>{"Misc:X:5:1:2:x", "Misc:Y:6:::", "Shark:Armor:1:0:9:armor"}));
 }
 
 TEST_F(CfgSetProcedures, DescSetKeepsWhatTheTemplateLeavesEmpty) {
     std::string set = dir.Write("server.set", "Misc:X:5:1:2:old\r\nMisc:Y:6:3:4:keep\r\nWarbird:Armor:1:0:9:a\r\n");
     std::string comments = dir.Write("t.sss", "Misc:X:::new x\r\nWarbird:Armor:5:5:not a ship entry\r\n");
-    Outcome outcome = DescSet(host, set, comments);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{dir.File("server-0.set")});
+    FileResult outcome = host.Report(DescSet(host, set, comments));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{dir.File("server-0.set")});
     EXPECT_EQ(Lines(dir.File("server-0.set")),
               (std::vector<std::string>{"Misc:X:5:1:2:new x", "Misc:Y:6:3:4:keep", "Warbird:Armor:1:0:9:a"}));
     EXPECT_EQ(Text(set), "Misc:X:5:1:2:old\r\nMisc:Y:6:3:4:keep\r\nWarbird:Armor:1:0:9:a\r\n");
@@ -82,7 +82,7 @@ TEST_F(CfgSetProcedures, DescSetKeepsWhatTheTemplateLeavesEmpty) {
 TEST_F(CfgSetProcedures, DescSetWithAnotherSet) {
     std::string set = dir.Write("a.set", "Warbird:Armor:1:::\r\nJavelin:Armor:2:::\r\n");
     std::string comments = dir.Write("b.set", "Javelin:Armor:7:0:9:jav armor\r\nAll:Armor:0:0:1:all\r\n");
-    ASSERT_TRUE(DescSet(host, set, comments).succeeded);
+    ASSERT_TRUE(host.Report(DescSet(host, set, comments)).Done());
     EXPECT_EQ(Lines(dir.File("a-0.set")), (std::vector<std::string>{"Warbird:Armor:1:::", "Javelin:Armor:2:0:9:jav armor"}));
 }
 
@@ -99,26 +99,33 @@ TEST_F(CfgSetProcedures, ErrorsNameTheProcedureAndLeaveNoOutput) {
     std::string good = dir.Write("good.set", "Misc:A:1:::\r\n");
     std::string cfg = dir.Write("good.cfg", "[A]\r\nx=1\r\n");
     struct Case {
-        std::function<Outcome()> run;
+        std::function<FileResult()> run;
         std::string message;
     };
+    const std::string star = starFirst + ": line 1: \"*\" on the first record.";
     const Case cases[] = {
-        {[&] { return Set2Cfg(host, starFirst, false); }, "Error in CfgSet.Set2Cfg"},
-        {[&] { return Set2Cfg(host, dir.File("missing.set"), false); }, "Error in CfgSet.Set2Cfg"},
-        {[&] { return Cfg2Set(host, dir.File("missing.cfg"), "", false); }, "Error in CfgSet.Cfg2Set"},
-        {[&] { return Cfg2Set(host, cfg, dir.File("missing.sss"), true); }, "Error in CfgSet.Cfg2Set"},
-        {[&] { return DescSet(host, good, starFirst); }, "Error in CfgSet.DescSet"},
-        {[&] { return DescSet(host, starFirst, good); }, "Error in CfgSet.DescSet"},
+        {[&] { return host.Report(Set2Cfg(host, starFirst, false)); },
+         "Could not convert " + starFirst + " to a .cfg file: " + star},
+        {[&] { return host.Report(Set2Cfg(host, dir.File("missing.set"), false)); },
+         "Could not convert " + dir.File("missing.set") + " to a .cfg file: " + dir.File("missing.set") +
+             ": does not exist."},
+        {[&] { return host.Report(Cfg2Set(host, dir.File("missing.cfg"), "", false)); },
+         "Could not convert " + dir.File("missing.cfg") + " to a .set file: " + dir.File("missing.cfg") +
+             ": does not exist."},
+        {[&] { return host.Report(Cfg2Set(host, cfg, dir.File("missing.sss"), true)); },
+         "Could not convert " + cfg + " to a .set file: " + dir.File("missing.sss") + ": does not exist."},
+        {[&] { return host.Report(DescSet(host, good, starFirst)); }, "Could not describe " + good + ": " + star},
+        {[&] { return host.Report(DescSet(host, starFirst, good)); }, "Could not describe " + starFirst + ": " + star},
     };
     const std::vector<std::string> before = dir.Names();
     for (const Case& c : cases) {
         host.Forget();
-        Outcome outcome = c.run();
-        EXPECT_FALSE(outcome.succeeded);
-        EXPECT_TRUE(outcome.created.empty());
+        FileResult outcome = c.run();
+        EXPECT_FALSE(outcome.Done());
+        EXPECT_TRUE(outcome.written.empty());
         EXPECT_EQ(host.Messages(), std::vector<std::string>{c.message});
         EXPECT_EQ(host.Summary().size(), 1u);  // the reason
-        EXPECT_EQ(host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);
+        EXPECT_EQ(host.Calls().back().kind, RecordingHost::Kind::AddText);
     }
     EXPECT_EQ(dir.Names(), before);
 }
@@ -132,8 +139,10 @@ TEST_F(CfgSetProcedures, FailedWriteLeavesNoOutput) {
     FailRename faults;
     host.SetFaults(&faults);
     std::string cfg = dir.Write("good.cfg", "[A]\r\nx=1\r\n");
-    EXPECT_FALSE(Cfg2Set(host, cfg, "", false).succeeded);
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Error in CfgSet.Cfg2Set"});
+    EXPECT_FALSE(host.Report(Cfg2Set(host, cfg, "", false)).Done());
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not convert " + cfg + " to a .set file: " +
+                                                        dir.File("good.set") +
+                                                        ": could not be replaced (Input/output error)."});
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"good.cfg"});
 }
 
@@ -163,8 +172,7 @@ TEST(PickCommentFile, KeepsOnlyTemplatesAndSets) {
 TEST_F(CfgSetProcedures, OperationsRunTheirBatch) {
     std::string cfg = dir.Write("a.cfg", "[A]\r\nx=1\r\n");
     std::string comments = dir.Write("t.sss", "A:x:0:1:described\r\n");
-    host.SetOption(Option::IncludeDescriptions, true);
-    BatchOperation cfg2set = Cfg2SetOperation(host, comments);
+    BatchOperation cfg2set = Cfg2SetOperation(comments, true);
     EXPECT_EQ(cfg2set.dialogTitle, "File(s) to process (.cfg):");
     EXPECT_EQ(cfg2set.filter, "Server config files (*.cfg)|*.cfg");
     BatchReport report = RunBatch(host, {cfg, dir.File("b.txt")}, cfg2set.job);
@@ -172,16 +180,16 @@ TEST_F(CfgSetProcedures, OperationsRunTheirBatch) {
     EXPECT_EQ(host.Summary()[2], "Error: " + dir.File("b.txt") + "\r\n is not a .cfg file.\r\n");
     EXPECT_EQ(Lines(dir.File("a.set")), std::vector<std::string>{"A:x:1:0:1:described"});
 
-    BatchOperation set2cfg = Set2CfgOperation(host);
+    BatchOperation set2cfg = Set2CfgOperation(true);
     EXPECT_EQ(set2cfg.dialogTitle, "File(s) to process (.set):");
     EXPECT_EQ(set2cfg.filter, "Server settings (*.set)|*.set");
     RunBatch(host, {dir.File("a.set")}, set2cfg.job);
     EXPECT_EQ(Text(dir.File("a-0.cfg")), "\r\n[A]\r\nx=1\r\n;0:1:described\r\n");
 
-    BatchOperation describe = DescSetOperation(host, comments);
+    BatchOperation describe = DescSetOperation(comments);
     EXPECT_EQ(describe.filter, "Subspace server settings (*.set)|*.set");
     report = RunBatch(host, {dir.File("a.set")}, describe.job);
-    EXPECT_EQ(report.outcome.created, std::vector<std::string>{dir.File("a-0.set")});
+    EXPECT_EQ(report.Written(), std::vector<std::string>{dir.File("a-0.set")});
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::CfgSet {
 namespace {

@@ -10,7 +10,7 @@
 #include "support/scratchdir.h"
 #include "util/fileio.h"
 #include "util/filenameext.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::CfgSet {
 namespace {
@@ -64,11 +64,11 @@ TEST(RealSettings, CfgToSetToCfgKeepsEverySetting) {
         RecordingHost host;
         std::string cfg = CopyAsCfg(dir, config);
         SettingsRecords original = ReadCfgRecords(host, cfg);
-        Outcome toSet = Cfg2Set(host, cfg, "", false);
-        ASSERT_TRUE(toSet.succeeded);
-        Outcome back = Set2Cfg(host, toSet.created.at(0), false);
-        ASSERT_TRUE(back.succeeded);
-        SettingsRecords final = ReadCfgRecords(host, back.created.at(0));
+        FileResult toSet = host.Report(Cfg2Set(host, cfg, "", false));
+        ASSERT_TRUE(toSet.Done());
+        FileResult back = host.Report(Set2Cfg(host, toSet.written.at(0), false));
+        ASSERT_TRUE(back.Done());
+        SettingsRecords final = ReadCfgRecords(host, back.written.at(0));
         EXPECT_TRUE(host.Messages().empty());
 
         // A ":" in a section, name or value, or a section that begins with a blank, is beyond the .set format:
@@ -93,15 +93,16 @@ TEST(RealSettings, TemplatesDescribeASetMadeFromACfg) {
         SCOPED_TRACE(path);
         ScratchDir dir;
         RecordingHost host;
+    FileResult notes;
         std::string cfg = CopyAsCfg(dir, config);
-        Outcome outcome = Cfg2Set(host, cfg, path, true);
-        ASSERT_TRUE(outcome.succeeded);
-        SettingsRecords set = ReadSetRecords(host, outcome.created.at(0));
+        FileResult outcome = host.Report(Cfg2Set(host, cfg, path, true));
+        ASSERT_TRUE(outcome.Done());
+        SettingsRecords set = ReadSetRecords(host, notes, outcome.written.at(0));
         EXPECT_EQ(set.size(), ReadCfgRecords(host, cfg).size());
         std::size_t described = std::count_if(set.begin(), set.end(), [](auto& r) { return !r.desc.empty(); });
         EXPECT_GT(described, set.size() / 4);  // one template names its categories "+Bomb" and the like
 
-        SettingsRecords comments = ReadCommentRecords(host, path);
+        SettingsRecords comments = ReadCommentRecords(host, notes, path);
         bool hasBombSpeed = std::any_of(comments.begin(), comments.end(), [](const SettingsRecord& c) {
             return c.cat == "All" && c.name == "BombSpeed";
         });
@@ -119,13 +120,14 @@ TEST(RealSettings, DescribeTheRealSet) {
     VETRA_REQUIRE_REALDATA();
     ScratchDir dir;
     RecordingHost host;
+    FileResult notes;
     std::string set = dir.Write("server.set", test::ReadBytes(test::RealDataDir() + "/settings/server.set"));
     std::string comments = test::RealDataDir() + "/settings/ss-continuum_template.sss";
-    Outcome outcome = DescSet(host, set, comments);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{dir.File("server-0.set")});
-    SettingsRecords before = ReadSetRecords(host, set);
-    SettingsRecords after = ReadSetRecords(host, outcome.created.at(0));
+    FileResult outcome = host.Report(DescSet(host, set, comments));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{dir.File("server-0.set")});
+    SettingsRecords before = ReadSetRecords(host, notes, set);
+    SettingsRecords after = ReadSetRecords(host, notes, outcome.written.at(0));
     ASSERT_EQ(after.size(), before.size());
     std::vector<Setting> a = Settings(before), b = Settings(after);
     EXPECT_EQ(a, b);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::CfgSet {
 namespace {
@@ -27,7 +27,9 @@ TEST(SettingsOrder, ShipsLastByNameThenShip) {
     SettingsRecords records = {{"javelin", "BombSpeed"}, {"Javelin", "Armor"}, {"Misc", "X"},
                                {"warbird", "BombSpeed"}, {"Bullet", "Y"},      {"WARBIRD", "Armor"},
                                {"Shark", "armor"},       {"Warbirds", "Z"}};
-    SortToSetOrder(host, records);
+    FileResult notes;
+    SortToSetOrder(host, notes, records);
+    EXPECT_TRUE(notes.notices.empty());
     EXPECT_EQ(CatsAndNames(records),
               (std::vector<std::string>{"Bullet:Y", "Misc:X", "Warbirds:Z", "Warbird:Armor", "Javelin:Armor",
                                         "Shark:armor", "Warbird:BombSpeed", "Javelin:BombSpeed"}));

@@ -4,7 +4,7 @@
 
 #include "support/scratchdir.h"
 #include "util/fileerror.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::CfgSet {
 namespace {
@@ -16,10 +16,21 @@ const std::string kCommentMessage = "Bad format in comment file!";
 
 class SettingsReaders : public ::testing::Test {
 protected:
-    SettingsRecords Set(const std::string& text) { return ReadSetRecords(host, dir.Write("s.set", text)); }
+    // Each reading's notices are shown as the front ends show them.
+    SettingsRecords Reported(SettingsRecords (*read)(Progress&, FileResult&, const std::string&),
+                             const std::string& path) {
+        FileResult notes{path};
+        struct Show {
+            RecordingHost& host;
+            FileResult& notes;
+            ~Show() { host.Report(notes); }
+        } show{host, notes};
+        return read(host, notes, path);
+    }
+    SettingsRecords Set(const std::string& text) { return Reported(ReadSetRecords, dir.Write("s.set", text)); }
     SettingsRecords Cfg(const std::string& text) { return ReadCfgRecords(host, dir.Write("c.cfg", text)); }
     SettingsRecords Comments(const std::string& name, const std::string& text) {
-        return ReadCommentRecords(host, dir.Write(name, text));
+        return Reported(ReadCommentRecords, dir.Write(name, text));
     }
 
     ScratchDir dir;
@@ -65,8 +76,8 @@ TEST_F(SettingsReaders, ErrorsThatEndTheReading) {
     EXPECT_THROW(Set(""), FileError);
     EXPECT_THROW(Set("\xEF\xBB\xBF"), FileError);
     EXPECT_THROW(Cfg(""), FileError);
-    EXPECT_THROW(ReadSetRecords(host, dir.File("missing.set")), FileError);
-    EXPECT_THROW(ReadCommentRecords(host, dir.Path()), FileError);  // a folder
+    EXPECT_THROW(Reported(ReadSetRecords, dir.File("missing.set")), FileError);
+    EXPECT_THROW(Reported(ReadCommentRecords, dir.Path()), FileError);  // a folder
     EXPECT_THROW(Set(std::string(kSettingsReadLimit + 1, 'x')), FileError);
     try {
         Set(" skipped\r\nMisc:First:1:*\r\n");

@@ -4,7 +4,7 @@
 
 #include "support/scratchdir.h"
 #include "util/fileerror.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra::CfgSet {
@@ -17,11 +17,15 @@ std::string Text(const std::vector<std::uint8_t>& bytes) { return std::string(by
 class SettingsWriters : public ::testing::Test {
 protected:
     std::string SetText(const SettingsRecords& records) {
-        WriteSetRecords(host, records, dir.File("out.set"));
+        FileResult notes;
+        WriteSetRecords(host, notes, records, dir.File("out.set"));
+        host.Report(notes);
         return Text(test::ReadBytes(dir.File("out.set")));
     }
     std::string CfgText(const SettingsRecords& records, bool descriptions) {
-        WriteCfgRecords(host, records, dir.File("out.cfg"), descriptions);
+        FileResult notes;
+        WriteCfgRecords(host, notes, records, dir.File("out.cfg"), descriptions);
+        host.Report(notes);
         return Text(test::ReadBytes(dir.File("out.cfg")));
     }
 
@@ -101,8 +105,9 @@ public:
 TEST_F(SettingsWriters, FailedWriteLeavesNothing) {
     FailAt faults;
     host.SetFaults(&faults);
-    EXPECT_THROW(WriteSetRecords(host, {{"A", "n", "v"}}, dir.File("out.set")), FileError);
-    EXPECT_THROW(WriteCfgRecords(host, {{"A", "n", "v"}}, dir.File("out.cfg"), true), FileError);
+    FileResult notes;
+    EXPECT_THROW(WriteSetRecords(host, notes, {{"A", "n", "v"}}, dir.File("out.set")), FileError);
+    EXPECT_THROW(WriteCfgRecords(host, notes, {{"A", "n", "v"}}, dir.File("out.cfg"), true), FileError);
     EXPECT_TRUE(dir.Names().empty());
 }
 

@@ -8,6 +8,7 @@
 #include "formats/bitmapheader.h"
 #include "formats/mappalette.h"
 #include "support/scratchdir.h"
+#include "util/fileio.h"
 
 namespace {
 
@@ -83,7 +84,12 @@ TEST(ConvertCommand, TilesetGoesAtTheHeadOfEachLevel) {
 
     run = RunTool("convert --tileset " + Quoted(dir.File("none.bmp")) + " " + Quoted(map));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("Created: " + dir.File("walls-0.lvl")), std::string::npos);  // the level stays
+    // A level is written whole, with its tileset, or not at all.
+    EXPECT_EQ(run.out.find("Created:"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("vetra: Could not convert " + map + ": " + dir.File("none.bmp") + " could not be read."),
+              std::string::npos)
+        << run.out;
+    EXPECT_FALSE(vetra::FileExists(dir.File("walls-0.lvl")));
 }
 
 TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {
@@ -96,7 +102,8 @@ TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {
     ToolRun run = RunTool("convert " + Quoted(map) + " " + Quoted(bad) + " " + Quoted(small));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.out.find(bad + " is not a valid 1024-pixel wide map bitmap."), std::string::npos);
-    EXPECT_NE(run.out.find("vetra: Error in Convert!"), std::string::npos);
+    EXPECT_NE(run.out.find("vetra: Could not convert " + bad + ": it is not a valid 1024-pixel wide map bitmap."),
+              std::string::npos);
     EXPECT_NE(run.out.find("Error: " + small + "\n is not big enough to be a map."), std::string::npos);
     EXPECT_NE(run.out.find("2 converted."), std::string::npos);
     EXPECT_NE(run.out.find("Created: " + dir.File("good.lvl")), std::string::npos);
@@ -104,7 +111,8 @@ TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {
 
     run = RunTool("convert --walltiles " + Quoted(dir.File("missing.wtd")) + " " + Quoted(map));
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, dir.File("missing.wtd") + ": does not exist\nvetra: Error in DoLoad.\n");
+    EXPECT_EQ(run.out, dir.File("missing.wtd") + ": does not exist\nvetra: Could not load the WallTile definitions " +
+                           dir.File("missing.wtd") + ": does not exist.\n");
     EXPECT_EQ(RunTool("convert").status, 2);
 }
 

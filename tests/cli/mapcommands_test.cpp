@@ -66,7 +66,8 @@ TEST(MapCommands, DeconvertWithAndWithoutWallTiles) {
     MapRun missing =
         RunMapTool("deconvert --walltiles " + Quoted(dir.File("none.wtd")) + " " + Quoted(level));
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.out, dir.File("none.wtd") + ": does not exist\nvetra: Error in DoLoad.\n");
+    EXPECT_EQ(missing.out, dir.File("none.wtd") + ": does not exist\nvetra: Could not load the WallTile definitions " +
+                               dir.File("none.wtd") + ": does not exist.\n");
     EXPECT_EQ(RunMapTool("deconvert").status, 2);
 }
 

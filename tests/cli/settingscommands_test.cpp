@@ -59,7 +59,8 @@ TEST(SettingsCommands, FailuresAndUsage) {
     std::string cfg = dir.Write("server.cfg", "[Misc]\nX=1\n");
     CliRun run = RunCli("cfg2set " + Quoted(dir.File("missing.cfg")) + " " + Quoted(dir.Write("a.txt", "x")));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find("vetra: Error in CfgSet.Cfg2Set"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("vetra: Could not convert " + dir.File("missing.cfg") + " to a .set file: "), std::string::npos)
+        << run.out;
     EXPECT_NE(run.out.find(" is not a .cfg file."), std::string::npos) << run.out;
 
     EXPECT_EQ(RunCli("cfg2set --descriptions " + Quoted(dir.Write("notes.txt", "x")) + " " + Quoted(cfg)).status, 2);

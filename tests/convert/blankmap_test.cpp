@@ -6,7 +6,7 @@
 #include "fixtures.h"
 #include "formats/mappalette.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::Convert {
 namespace {
@@ -23,9 +23,9 @@ TEST(BlankMap, HeaderPaletteThenZerosReplacingAnOldFile) {
     ScratchDir dir;
     RecordingHost host;
     std::string path = dir.Write("new.bmp", "old");
-    Outcome outcome = MakeBlankMap(host, path);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{path});
+    FileResult outcome = host.Report(MakeBlankMap(host, path));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{path});
     Bytes file = ReadBytes(path);
     ASSERT_EQ(file.size(), 1049654u);
     EXPECT_EQ(Bytes(file.begin(), file.begin() + 1078), ExpectedHeader());
@@ -38,41 +38,40 @@ TEST(BlankMap, HeaderPaletteThenZerosReplacingAnOldFile) {
 TEST(BlankMap, HeaderAlone) {
     ScratchDir dir;
     RecordingHost host;
-    ASSERT_TRUE(MakeMapHeader(host, dir.File("h.bmp")).succeeded);
+    ASSERT_TRUE(host.Report(MakeMapHeader(host, dir.File("h.bmp"))).Done());
     EXPECT_EQ(ReadBytes(dir.File("h.bmp")), ExpectedHeader());
 }
 
 TEST(BlankMap, FailedWritesKeepTheOldFile) {
     struct Case {
-        Outcome (*make)(Host&, const std::string&);
-        const char* message;
+        FileResult (*make)(Progress&, const std::string&);
+        const char* what;
     };
-    for (const Case& c : {Case{MakeBlankMap, "CreateBitmapError"}, Case{MakeMapHeader, "Ugh!"}}) {
+    for (const Case& c : {Case{MakeBlankMap, "blank map"}, Case{MakeMapHeader, "map header"}}) {
         ScratchDir dir;
         RecordingHost host;
         FailNthWrite faults(1);
         host.SetFaults(&faults);
         std::string path = dir.Write("new.bmp", "old");
-        EXPECT_FALSE(c.make(host, path).succeeded);
-        EXPECT_EQ(host.Messages(), std::vector<std::string>{c.message});
+        EXPECT_FALSE(host.Report(c.make(host, path)).Done());
+        EXPECT_EQ(host.Messages(), std::vector<std::string>{std::string("Could not write the ") + c.what + " " + path +
+                                                            ": writing failed (Input/output error)."});
         EXPECT_EQ(ReadBytes(path), Bytes({'o', 'l', 'd'}));
         EXPECT_EQ(dir.Names(), std::vector<std::string>{"new.bmp"});
     }
 }
 
 TEST(LikePut, GivenOrNextPosition) {
-    RecordingHost host;
     Bytes buffer(5, 0);
     LikePut put;
-    EXPECT_TRUE(put.Put(host, buffer, 0, 7, true));
-    EXPECT_TRUE(put.Put(host, buffer, 0, 8, false));
-    EXPECT_TRUE(put.Put(host, buffer, 3, 9, false));
-    EXPECT_TRUE(put.Put(host, buffer, 0, 10, false));
+    EXPECT_TRUE(put.Put(buffer, 0, 7, true));
+    EXPECT_TRUE(put.Put(buffer, 0, 8, false));
+    EXPECT_TRUE(put.Put(buffer, 3, 9, false));
+    EXPECT_TRUE(put.Put(buffer, 0, 10, false));
     EXPECT_EQ(buffer, (Bytes{7, 8, 0, 9, 10}));
-    EXPECT_FALSE(put.Put(host, buffer, 0, 11, false));
-    EXPECT_FALSE(put.Put(host, buffer, -1, 11, true));
+    EXPECT_FALSE(put.Put(buffer, 0, 11, false));
+    EXPECT_FALSE(put.Put(buffer, -1, 11, true));
     EXPECT_EQ(buffer, (Bytes{7, 8, 0, 9, 10}));
-    EXPECT_EQ(host.Messages(), (std::vector<std::string>{"Error in LikePut()", "Error in LikePut()"}));
 }
 
 }  // namespace

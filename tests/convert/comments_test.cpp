@@ -6,7 +6,7 @@
 #include "levelfixture.h"
 #include "support/realdata.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra::Convert {
@@ -106,13 +106,13 @@ TEST(Comments, SavingHelloAndSavingTheShownTextAgain) {
     ScratchDir dir;
     RecordingHost host;
     std::string path = dir.Write("t.bmp", TilesetBytes());
-    ASSERT_TRUE(EditInfo(host, path, "Hello").succeeded);
+    ASSERT_TRUE(host.Report(EditInfo(host, path, "Hello", false)).Done());
     Bytes once = ReadBytes(path);
     EXPECT_EQ(StoredComments(once), Text(kHelloStored));
     EXPECT_EQ(ReadU32(once.data() + 2), kTilesetSize + kHelloStored.size());
     std::string shown = ReadComments(path);
     EXPECT_EQ(shown, kHelloStored);
-    ASSERT_TRUE(EditInfo(host, path, shown).succeeded);
+    ASSERT_TRUE(host.Report(EditInfo(host, path, shown, false)).Done());
     EXPECT_EQ(ReadBytes(path), once);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"t.bmp"});
     EXPECT_TRUE(host.Messages().empty());
@@ -124,7 +124,7 @@ TEST(Comments, RemovingKeepsPixelsAndEveryRecord) {
         ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", old);
-        ASSERT_TRUE((wipe ? WipeInfo(host, path) : EditInfo(host, path, kRemoveAllComments)).succeeded);
+        ASSERT_TRUE((wipe ? host.Report(WipeInfo(host, path, false)) : host.Report(EditInfo(host, path, kRemoveAllComments, false))).Done());
         EXPECT_EQ(ReadBytes(path), LevelBytes(TilesetBytes(), kRecords));
         EXPECT_EQ(ReadComments(path), kNoCommentsText);
     }
@@ -134,25 +134,23 @@ TEST(Comments, AddingCommentsShiftsTheRecords) {
     ScratchDir dir;
     RecordingHost host;
     std::string path = dir.Write("m.lvl", LevelBytes(TilesetBytes({'x', 0}), kRecords));
-    ASSERT_TRUE(EditInfo(host, path, "Hello").succeeded);
+    ASSERT_TRUE(host.Report(EditInfo(host, path, "Hello", false)).Done());
     Bytes now = ReadBytes(path);
     EXPECT_EQ(now, LevelBytes(TilesetBytes(Text(kHelloStored)), kRecords));
     EXPECT_EQ(RecordsOf(now), kRecords);
 }
 
-TEST(Comments, DontOverwriteFilesIsReadWhenWriting) {
+TEST(Comments, KeepingTheOriginalWritesBesideIt) {
     ScratchDir dir;
     RecordingHost host;
     Bytes original = TilesetBytes();
     std::string path = dir.Write("t.bmp", original);
-    host.SetOption(Option::DontOverwriteFiles, true);
-    Outcome kept = EditInfo(host, path, "Hello");
-    EXPECT_EQ(kept.created, std::vector<std::string>{dir.File("t-0.bmp")});
+    FileResult kept = host.Report(EditInfo(host, path, "Hello", true));
+    EXPECT_EQ(kept.written, std::vector<std::string>{dir.File("t-0.bmp")});
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_EQ(StoredComments(ReadBytes(dir.File("t-0.bmp"))), Text(kHelloStored));
-    host.SetOption(Option::DontOverwriteFiles, false);
-    Outcome replaced = WipeInfo(host, dir.File("t-0.bmp"));
-    EXPECT_EQ(replaced.created, std::vector<std::string>{dir.File("t-0.bmp")});
+    FileResult replaced = host.Report(WipeInfo(host, dir.File("t-0.bmp"), false));
+    EXPECT_EQ(replaced.written, std::vector<std::string>{dir.File("t-0.bmp")});
     EXPECT_EQ(ReadBytes(dir.File("t-0.bmp")), original);
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"t-0.bmp", "t.bmp"}));
 }
@@ -191,7 +189,7 @@ TEST(Comments, RefusedFilesStayByteForByte) {
             RecordingHost host;
             std::string path = dir.Write("f.lvl", c.file);
             EXPECT_EQ(CommentsRefusal(path), path + c.message);
-            EXPECT_FALSE((wipe ? WipeInfo(host, path) : EditInfo(host, path, "new")).succeeded);
+            EXPECT_FALSE((wipe ? host.Report(WipeInfo(host, path, false)) : host.Report(EditInfo(host, path, "new", false))).Done());
             EXPECT_EQ(host.Messages(), std::vector<std::string>{path + c.message});
             EXPECT_EQ(ReadBytes(path), c.file);
             EXPECT_EQ(dir.Names(), std::vector<std::string>{"f.lvl"});
@@ -210,8 +208,8 @@ TEST(Comments, FilesWithoutTilesetAreLeftAlone) {
     Bytes level = LevelBytes({}, kRecords);
     std::string path = dir.Write("plain.lvl", level);
     EXPECT_EQ(CommentsRefusal(path), std::nullopt);
-    Outcome outcome = WipeInfo(host, path);
-    EXPECT_TRUE(outcome.created.empty());
+    FileResult outcome = host.Report(WipeInfo(host, path, false));
+    EXPECT_TRUE(outcome.written.empty());
     EXPECT_TRUE(host.Calls().empty());
     EXPECT_EQ(ReadBytes(path), level);
 }
@@ -225,7 +223,7 @@ TEST(Comments, FailedWriteLeavesTheFile) {
     host.SetFaults(&faults);
     Bytes original = LevelBytes(TilesetBytes(Text("keep")), kRecords);
     std::string path = dir.Write("m.lvl", original);
-    EXPECT_FALSE(EditInfo(host, path, "Hello").succeeded);
+    EXPECT_FALSE(host.Report(EditInfo(host, path, "Hello", false)).Done());
     EXPECT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(ReadBytes(path), original);
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"m.lvl"});

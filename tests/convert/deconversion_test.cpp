@@ -3,11 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "convert/defaultpalette.h"
-#include "convert/installedwalltiles.h"
 #include "fixtures.h"
 #include "formats/mappalette.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::Convert {
 namespace {
@@ -25,12 +24,12 @@ struct Deconversion {
     ScratchDir dir;
     RecordingHost host;
     std::string level;
-    DeconversionResult result;
+    FileResult result;
 
     explicit Deconversion(const Bytes& bytes, const ConverterWallTiles& wallTiles = {}, bool clean = false) {
         level = dir.Write("map.lvl", bytes);
-        host.SetOption(Option::CleanPalette, clean);
-        result = LevelToBitmaps(host, level, dir.File("map-t.bmp"), dir.File("map-m.bmp"), wallTiles);
+        result = host.Report(LevelToBitmaps(host, level, dir.File("map-t.bmp"), dir.File("map-m.bmp"),
+                                            {.wallTiles = wallTiles, .cleanPalette = clean}));
     }
     Bytes Map() const { return ReadBytes(dir.File("map-m.bmp")); }
 };
@@ -54,8 +53,8 @@ TEST(DeconvertLevel, NamesTheBitmapsAfterTheLevel) {
     std::string plain = dir.Write("plain.lvl", RecordBytes({{1, 1, 5}}));
     std::string tiled = dir.Write("map.lvl", Joined(PaintedTileset(), RecordBytes({{1, 1, 5}})));
     dir.Write("map-m.bmp", "taken");
-    EXPECT_EQ(DeconvertLevel(host, plain).created, std::vector<std::string>{dir.File("plain-m.bmp")});
-    EXPECT_EQ(DeconvertLevel(host, tiled).created,
+    EXPECT_EQ(host.Report(DeconvertLevel(host, plain, {})).written, std::vector<std::string>{dir.File("plain-m.bmp")});
+    EXPECT_EQ(host.Report(DeconvertLevel(host, tiled, {})).written,
               (std::vector<std::string>{dir.File("map-t.bmp"), dir.File("map-m-0.bmp")}));
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map-m-0.bmp", "map-m.bmp", "map-t.bmp", "map.lvl",
                                                      "plain-m.bmp", "plain.lvl"}));
@@ -65,8 +64,7 @@ TEST(DeconvertLevel, NamesTheBitmapsAfterTheLevel) {
 TEST(LevelToBitmaps, TilesetBitmapIsTheLevelsTilesetCommentsIncluded) {
     Bytes tileset = PaintedTileset(160, 50, 3);
     Deconversion plain(Joined(tileset, RecordBytes({{2, 3, 4}})));
-    EXPECT_TRUE(plain.result.beganWithTileset);
-    EXPECT_TRUE(plain.result.outcome.succeeded);
+    EXPECT_TRUE(plain.result.Done());
     EXPECT_EQ(ReadBytes(plain.dir.File("map-t.bmp")), tileset);
     EXPECT_EQ(Pixel(plain.Map(), 2, 3), 4);
 
@@ -80,7 +78,7 @@ TEST(LevelToBitmaps, TilesetBitmapIsTheLevelsTilesetCommentsIncluded) {
 TEST(LevelToBitmaps, EmptyLevelsGiveAnAllZeroMap) {
     for (const Bytes& level : {Bytes{}, PaintedTileset(), Bytes{1, 2}}) {
         Deconversion run(level);
-        EXPECT_TRUE(run.result.outcome.succeeded);
+        EXPECT_TRUE(run.result.Done());
         Bytes map = run.Map();
         ASSERT_EQ(map.size(), 1049654u);
         auto palette = MapPaletteTable();
@@ -98,16 +96,14 @@ TEST(LevelToBitmaps, RefusedLevels) {
         const char* what;
         Bytes level;
         std::string notice;
-        bool beganWithTileset;
     };
     const Case cases[] = {
-        {"narrow", narrow, "LEVEL does not begin with a 304-pixel wide tileset bitmap.", false},
-        {"beyond", beyond, "LEVEL has a tileset size beyond the end of the file.", true},
+        {"narrow", narrow, "LEVEL does not begin with a 304-pixel wide tileset bitmap."},
+        {"beyond", beyond, "LEVEL has a tileset size beyond the end of the file."},
     };
     for (const Case& c : cases) {
         Deconversion run(c.level);
-        EXPECT_FALSE(run.result.outcome.succeeded) << c.what;
-        EXPECT_EQ(run.result.beganWithTileset, c.beganWithTileset) << c.what;
+        EXPECT_FALSE(run.result.Done()) << c.what;
         std::string notice = c.notice;
         notice.replace(0, 5, run.level);
         EXPECT_EQ(run.host.Summary(), std::vector<std::string>{Framed(notice)}) << c.what;
@@ -116,23 +112,23 @@ TEST(LevelToBitmaps, RefusedLevels) {
 
     ScratchDir dir;
     RecordingHost host;
-    auto result = LevelToBitmaps(host, dir.File("gone.lvl"), dir.File("t.bmp"), dir.File("m.bmp"), {});
-    EXPECT_FALSE(result.outcome.succeeded);
+    FileResult result =
+        host.Report(LevelToBitmaps(host, dir.File("gone.lvl"), dir.File("t.bmp"), dir.File("m.bmp"), {}));
+    EXPECT_FALSE(result.Done());
     EXPECT_EQ(host.Summary(), std::vector<std::string>{Framed(dir.File("gone.lvl") + " could not be read.")});
     EXPECT_TRUE(dir.Names().empty());
 }
 
-TEST(LevelToBitmaps, RecordOutsideTheMapEndsWithoutAMapButKeepsTheTileset) {
+TEST(LevelToBitmaps, RecordOutsideTheMapWritesNothing) {
     for (TileRecord outside : {TileRecord{1024, 5, 1}, TileRecord{3, 1024, 1}}) {
         Deconversion run(Joined(PaintedTileset(), RecordBytes({{1, 1, 1}, outside, {4095, 4095, 2}})));
-        EXPECT_FALSE(run.result.outcome.succeeded);
-        EXPECT_TRUE(run.result.beganWithTileset);
-        EXPECT_EQ(run.result.outcome.created, std::vector<std::string>{run.dir.File("map-t.bmp")});
+        EXPECT_FALSE(run.result.Done());
+        EXPECT_TRUE(run.result.written.empty());
         EXPECT_EQ(run.host.Summary(),
                   std::vector<std::string>{Framed(run.level + " has a tile record outside the map (" +
                                                   std::to_string(outside.x) + ", " +
                                                   std::to_string(outside.y) + ").")});
-        EXPECT_EQ(run.dir.Names(), (std::vector<std::string>{"map-t.bmp", "map.lvl"}));
+        EXPECT_EQ(run.dir.Names(), std::vector<std::string>{"map.lvl"});
     }
 }
 
@@ -169,7 +165,7 @@ TEST(LevelToBitmaps, TilesAMapCannotHoldAreListedOnce) {
     ConverterWallTiles set = WallTiles({{{{3, 230}}, false}});
     Deconversion run(
         RecordBytes({{1, 1, 250}, {2, 1, 191}, {3, 1, 250}, {4, 1, 221}, {5, 1, 230}, {6, 1, 190}}), set);
-    EXPECT_TRUE(run.result.outcome.succeeded);
+    EXPECT_TRUE(run.result.Done());
     EXPECT_EQ(Pixel(run.Map(), 5, 1), 255) << "drawn as WallTile 0";
     EXPECT_EQ(Pixel(run.Map(), 1, 1), 0);
     EXPECT_EQ(run.host.Summary(),
@@ -213,10 +209,10 @@ TEST(LevelToBitmaps, ProgressTitles) {
     std::vector<TileRecord> records(256, TileRecord{3, 3, 3});
     Deconversion run(Joined(PaintedTileset(), RecordBytes(records)));
     EXPECT_EQ(run.host.Titles(),
-              (std::vector<std::string>{"Writing tileset...", "Loading level...", "100% loaded...",
-                                        "Creating bitmap...", "0% created...", "50% created...",
-                                        "100% created...", "Creating headers...", "Writing headers...",
-                                        "Saving blank space...", "Writing bitmap..."}));
+              (std::vector<std::string>{"Loading level...", "100% loaded...", "Creating bitmap...",
+                                        "0% created...", "50% created...", "100% created...",
+                                        "Creating headers...", "Writing headers...", "Saving blank space...",
+                                        "Writing tileset...", "Writing bitmap..."}));
     EXPECT_EQ(run.host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);
 }
 
@@ -226,33 +222,26 @@ TEST(LevelToBitmaps, FailedMapWriteLeavesNoMap) {
     FailNthWrite faults(1, WriteStep::Flush);
     host.SetFaults(&faults);
     std::string level = dir.Write("map.lvl", RecordBytes({{1, 1, 1}}));
-    auto result = LevelToBitmaps(host, level, dir.File("t.bmp"), dir.File("m.bmp"), {});
-    EXPECT_FALSE(result.outcome.succeeded);
+    FileResult result = host.Report(LevelToBitmaps(host, level, dir.File("t.bmp"), dir.File("m.bmp"), {}));
+    EXPECT_FALSE(result.Done());
     EXPECT_EQ(host.Summary(), std::vector<std::string>{Framed(dir.File("m.bmp") + " could not be written.")});
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"map.lvl"});
 }
 
-TEST(DeconvertOperation, EmptiesTheSetUnlessWallTilesAreUsedAndCountsEveryChosenFile) {
+TEST(DeconvertOperation, DrawsWithTheSetItIsGivenAndCountsEveryChosenFile) {
     ScratchDir dir;
     RecordingHost host;
     std::vector<std::string> files = {dir.Write("a.lvl", RecordBytes({{1, 1, 5}})), dir.File("b.txt"),
                                       dir.File("c.lvl")};
-    ConverterWallTiles set = WallTiles({{{{0, 5}}, false}});
-    BatchOperation operation = DeconvertOperation(host);
+    BatchOperation operation = DeconvertOperation({.wallTiles = WallTiles({{{{0, 5}}, false}})});
     EXPECT_EQ(operation.dialogTitle, "File(s) to deconvert:");
     EXPECT_EQ(operation.filter, "SubSpace Levels (*.lvl)|*.lvl");
-
-    host.SetOption(Option::UseWallTiles, true);
-    SetWallTiles(set);
     BatchReport report = RunBatch(host, files, operation.job);
     EXPECT_EQ(operation.CompletionText(report), "Deconversion complete.\r\n\r\n3 deconverted.");
     EXPECT_EQ(Pixel(ReadBytes(dir.File("a-m.bmp")), 1, 1), 255);
-    EXPECT_EQ(InstalledWallTiles(), set);
 
-    host.SetOption(Option::UseWallTiles, false);
-    RunBatch(host, {files[0]}, operation.job);
+    RunBatch(host, {files[0]}, DeconvertOperation({}).job);
     EXPECT_EQ(Pixel(ReadBytes(dir.File("a-m-0.bmp")), 1, 1), 5);
-    EXPECT_EQ(InstalledWallTiles().Count(), 0);
 }
 
 }  // namespace

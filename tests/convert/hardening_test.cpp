@@ -10,7 +10,7 @@
 #include "convert/tilesetprimitives.h"
 #include "formats/level.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra {
 namespace {
@@ -18,28 +18,28 @@ namespace {
 TEST(Hardening, CleaningATilesetCutShortInsideItsHeaderKeepsItsSizeField) {
     RecordingHost host;
     Bytes copy{0x42, 0x4D, 0x06, 0x00, 0x00, 0x00};
-    Convert::CleanTilesetCopy(host, copy, 160);
+    Convert::CleanTilesetCopy(copy, 160);
     ASSERT_GE(copy.size(), 6u);
     EXPECT_EQ(ReadU32(copy.data() + 2), 6u);
     for (std::size_t length : {0u, 1u, 2u, 3u}) {
         Bytes tiny(length, 0x4D);
-        Convert::CleanTilesetCopy(host, tiny, 160);
+        Convert::CleanTilesetCopy(tiny, 160);
         EXPECT_EQ(tiny.size(), 1078u);
     }
 }
 
 // "BM" and a tileset size of 0: the records would start at the tileset's own header.
 TEST(Hardening, ATilesetSizeInsideTheHeaderIsRefusedByEveryTool) {
-    using Tool = std::function<Outcome(Host&, const std::string&, const test::ScratchDir&)>;
+    using Tool = std::function<FileResult(RecordingHost&, const std::string&, const test::ScratchDir&)>;
     const std::vector<std::pair<std::string, Tool>> tools{
-        {"split", [](Host& host, const std::string& level, const test::ScratchDir&) {
-             return Convert::SplitLevel(host, level);
+        {"split", [](RecordingHost& host, const std::string& level, const test::ScratchDir&) {
+             return host.Report(Convert::SplitLevel(host, level, false));
          }},
-        {"apply", [](Host& host, const std::string& level, const test::ScratchDir& dir) {
-             return Convert::ApplyTileset(host, level, dir.File("t.bmp"), false);
+        {"apply", [](RecordingHost& host, const std::string& level, const test::ScratchDir& dir) {
+             return host.Report(Convert::ApplyTileset(host, level, dir.File("t.bmp"), {}));
          }},
-        {"deconvert", [](Host& host, const std::string& level, const test::ScratchDir&) {
-             return Convert::DeconvertLevel(host, level);
+        {"deconvert", [](RecordingHost& host, const std::string& level, const test::ScratchDir&) {
+             return host.Report(Convert::DeconvertLevel(host, level, {}));
          }},
     };
     for (std::uint32_t size : {0u, 54u, 1077u}) {
@@ -47,12 +47,12 @@ TEST(Hardening, ATilesetSizeInsideTheHeaderIsRefusedByEveryTool) {
             SCOPED_TRACE(name + " with size " + std::to_string(size));
             test::ScratchDir dir;
             RecordingHost host;
-            Bytes level = Convert::BlankTilesetBytes(host);
+            Bytes level = Convert::BlankTilesetBytes();
             dir.Write("t.bmp", level);
             WriteU32(level.data() + 2, size);
             std::string path = dir.Write("level.lvl", level);
             std::vector<std::string> before = dir.Names();
-            EXPECT_FALSE(tool(host, path, dir).succeeded);
+            EXPECT_FALSE(tool(host, path, dir).Done());
             EXPECT_EQ(dir.Names().size(), before.size()) << "an output was written";
             std::string summary;
             for (const std::string& line : host.Summary()) summary += line;

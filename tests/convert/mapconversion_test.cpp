@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/installedwalltiles.h"
 #include "convert/mapconversion_fixture.h"
+#include "fixtures.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra::Convert {
@@ -17,30 +17,28 @@ using Kind = RecordingHost::Kind;
 
 class MapConversion : public ::testing::Test {
 protected:
-    void SetUp() override { SetWallTiles(0, {}, {}); }
-    void TearDown() override { SetWallTiles(0, {}, {}); }
-
     // Converts a picture (or raw file bytes) and returns the level's bytes; the outcome is kept.
     Bytes ConvertBytes(const Bytes& file) {
         std::string map = dir.Write("map.bmp", file);
         level = dir.File("map.lvl");
-        outcome = Convert(host, map, level);
+        outcome = host.Report(Convert(host, map, level, {.wallTiles = wallTiles}));
         return FileExists(level) ? test::ReadBytes(level) : Bytes{};
     }
     Bytes ConvertPicture(const test::MapPicture& picture) { return ConvertBytes(picture.File()); }
 
     test::ScratchDir dir;
     RecordingHost host;
+    ConverterWallTiles wallTiles;
     std::string level;
-    Outcome outcome;
+    FileResult outcome;
 };
 
 TEST_F(MapConversion, RecordBytesOfOneCell) {
     test::MapPicture picture;
     picture.Put(300, 700, 170);
     EXPECT_EQ(ConvertPicture(picture), (Bytes{0x2C, 0xC1, 0x2B, 0xAA}));
-    EXPECT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{level});
+    EXPECT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{level});
     EXPECT_TRUE(host.Messages().empty());
     EXPECT_TRUE(host.Summary().empty());
 }
@@ -135,12 +133,12 @@ TEST_F(MapConversion, ColoursWithoutATileAreDropped) {
     for (int value = 191; value <= 255; ++value) picture.Put(x++, 0, static_cast<std::uint8_t>(value));
     const bool flags[] = {false};
     const WallTileEntries definitions[] = {WallTileEntries{77}};
-    SetWallTiles(1, flags, definitions);
+    wallTiles = ConverterWallTiles::FirstOf(1, flags, definitions);
     Tiles tiles = test::TilesByPosition(ConvertPicture(picture));
     // 216 to 220 stay unless an object's footprint covers them; 255 is WallTile 0's marker.
     EXPECT_EQ(tiles, (Tiles{{{25, 0}, 216}, {{26, 0}, 217}, {{28, 0}, 219}, {{64, 0}, 77}}));
 
-    SetWallTiles(0, {}, {});
+    wallTiles = {};
     tiles = test::TilesByPosition(ConvertPicture(picture));
     EXPECT_EQ(tiles.size(), 3u);
 }
@@ -148,11 +146,11 @@ TEST_F(MapConversion, ColoursWithoutATileAreDropped) {
 TEST_F(MapConversion, EmptyResultIsALevelWithoutRecords) {
     test::MapPicture picture;
     EXPECT_TRUE(ConvertPicture(picture).empty());
-    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_TRUE(outcome.Done());
     EXPECT_TRUE(FileExists(level));
     picture.Put(0, 0, 200).Put(9, 9, 222);
     EXPECT_TRUE(ConvertPicture(picture).empty());
-    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_TRUE(outcome.Done());
     EXPECT_TRUE(host.Messages().empty());
 }
 
@@ -164,7 +162,7 @@ TEST_F(MapConversion, WidthTestLooksAtTheLowSixteenBitsOnly) {
     file[22] = 0x10;  // a height other than 1024 passes too
     file[23] = 0x00;
     EXPECT_EQ(ConvertBytes(file).size(), 4u);
-    EXPECT_TRUE(outcome.succeeded);
+    EXPECT_TRUE(outcome.Done());
 }
 
 TEST_F(MapConversion, RefusedBitmapsLeaveNoLevel) {
@@ -185,14 +183,16 @@ TEST_F(MapConversion, RefusedBitmapsLeaveNoLevel) {
         std::copy(c.bytes.begin(), c.bytes.end(), file.begin() + static_cast<std::ptrdiff_t>(c.offset));
         host.Forget();
         EXPECT_TRUE(ConvertBytes(file).empty()) << c.name;
-        EXPECT_FALSE(outcome.succeeded) << c.name;
+        EXPECT_FALSE(outcome.Done()) << c.name;
         EXPECT_FALSE(FileExists(level)) << c.name;
         std::string map = dir.File("map.bmp");
         EXPECT_EQ(host.Summary(), std::vector<std::string>{rule + "\r\n" + map + c.ending + "\r\n" + rule})
             << c.name;
-        ASSERT_GE(host.Calls().size(), 2u);
-        EXPECT_EQ(host.Calls()[host.Calls().size() - 2].kind, Kind::RestoreTitle) << c.name;
-        EXPECT_EQ(host.Calls().back(), (RecordingHost::Call{Kind::MessageBox, "Error in Convert!"}))
+        ASSERT_GE(host.Calls().size(), 3u);
+        EXPECT_EQ(host.Calls()[host.Calls().size() - 3].kind, Kind::RestoreTitle) << c.name;
+        std::string reason = std::string(c.ending).substr(1, c.ending.size() - 2);
+        EXPECT_EQ(host.Calls().back(),
+                  (RecordingHost::Call{Kind::MessageBox, "Could not convert " + map + ": it " + reason + "."}))
             << c.name;
     }
 }
@@ -201,14 +201,15 @@ TEST_F(MapConversion, ShortOrMissingFilesFail) {
     Bytes file = test::MapPicture().File();
     file.pop_back();
     ConvertBytes(file);
-    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_FALSE(outcome.Done());
     EXPECT_NE(host.Summary().at(0).find(" is not big enough to be a map."), std::string::npos);
     ConvertBytes(Bytes{'B', 'M'});
-    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_FALSE(outcome.Done());
 
     host.Forget();
-    EXPECT_FALSE(Convert(host, dir.File("missing.bmp"), dir.File("missing.lvl")).succeeded);
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Error in Convert!"});
+    EXPECT_FALSE(host.Report(Convert(host, dir.File("missing.bmp"), dir.File("missing.lvl"), {})).Done());
+    EXPECT_EQ(host.Messages(),
+              std::vector<std::string>{"Could not convert " + dir.File("missing.bmp") + ": it could not be opened."});
     EXPECT_FALSE(FileExists(dir.File("missing.lvl")));
 }
 
@@ -220,21 +221,22 @@ TEST_F(MapConversion, FailedWriteLeavesNoFile) {
     FailWrite faults;
     host.SetFaults(&faults);
     ConvertPicture(test::MapPicture().Put(3, 3, 3));
-    EXPECT_FALSE(outcome.succeeded);
+    EXPECT_FALSE(outcome.Done());
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"map.bmp"});
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Error in Convert!"});
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not convert " + dir.File("map.bmp") + ": " + level +
+                                                        " could not be written."});
 }
 
 TEST_F(MapConversion, ConvertFileNeverOverwrites) {
     std::string map = dir.Write("arena.bmp", test::MapPicture().Put(1, 2, 3).File());
-    ConvertedLevel first = ConvertFile(host, map);
-    EXPECT_EQ(first.levelPath, dir.File("arena.lvl"));
-    Bytes before = test::ReadBytes(first.levelPath);
-    ConvertedLevel second = ConvertFile(host, map);
-    EXPECT_EQ(second.levelPath, dir.File("arena-0.lvl"));
-    EXPECT_TRUE(second.outcome.succeeded);
-    EXPECT_EQ(test::ReadBytes(first.levelPath), before);
-    EXPECT_EQ(test::ReadBytes(second.levelPath), before);
+    FileResult first = host.Report(ConvertFile(host, map, {}));
+    EXPECT_EQ(first.written, std::vector<std::string>{dir.File("arena.lvl")});
+    Bytes before = test::ReadBytes(dir.File("arena.lvl"));
+    FileResult second = host.Report(ConvertFile(host, map, {}));
+    EXPECT_EQ(second.written, std::vector<std::string>{dir.File("arena-0.lvl")});
+    EXPECT_TRUE(second.Done());
+    EXPECT_EQ(test::ReadBytes(dir.File("arena.lvl")), before);
+    EXPECT_EQ(test::ReadBytes(dir.File("arena-0.lvl")), before);
 }
 
 class ConvertButton : public MapConversion {};
@@ -245,7 +247,7 @@ TEST_F(ConvertButton, AcceptsBySizeAndNameAndCountsWhatItTook) {
     std::string small = dir.Write("small.bmp", Bytes(good.begin(), good.end() - 1));
     std::string text = dir.Write("c.bmx", good);
     std::string upper = dir.Write("B.BMP", good);
-    BatchOperation operation = ConvertOperation(host);
+    BatchOperation operation = ConvertOperation({});
     EXPECT_EQ(operation.dialogTitle, "File(s) to convert:");
     EXPECT_EQ(operation.filter, "Bitmap Files (*.bmp)|*.bmp");
 
@@ -259,41 +261,41 @@ TEST_F(ConvertButton, AcceptsBySizeAndNameAndCountsWhatItTook) {
                                          "(4/2) Processing file: " + upper};
     EXPECT_EQ(summary, expected);
     EXPECT_EQ(operation.CompletionText(report), "Conversion completed.\r\n\r\n2 converted.");
-    EXPECT_EQ(report.outcome.created, (std::vector<std::string>{dir.File("a.lvl"), dir.File("B.lvl")}));
-    EXPECT_FALSE(report.outcome.succeeded);  // two files were turned away
+    EXPECT_EQ(report.Written(), (std::vector<std::string>{dir.File("a.lvl"), dir.File("B.lvl")}));
+    EXPECT_FALSE(report.AllDone());  // two files were turned away
 }
 
-TEST_F(ConvertButton, EmptiesTheSetUnlessWallTilesAreInUse) {
+TEST_F(ConvertButton, JoinsWallsWithTheSetItIsGiven) {
     std::string map = dir.Write("walls.bmp", test::MapPicture().Put(0, 0, 255).File());
     const bool flags[] = {false};
     const WallTileEntries definitions[] = {WallTileEntries{9}};
-
-    SetWallTiles(1, flags, definitions);
-    host.SetOption(Option::UseWallTiles, true);
-    BatchReport report = RunBatch(host, {map}, ConvertOperation(host).job);
-    EXPECT_EQ(test::TilesByPosition(test::ReadBytes(report.outcome.created.at(0))), (Tiles{{{0, 0}, 9}}));
-    EXPECT_EQ(InstalledWallTiles().Count(), 1);
-
-    host.SetOption(Option::UseWallTiles, false);
-    report = RunBatch(host, {map}, ConvertOperation(host).job);
-    EXPECT_TRUE(test::ReadBytes(report.outcome.created.at(0)).empty());
-    EXPECT_EQ(InstalledWallTiles().Count(), 0);
+    BatchReport report =
+        RunBatch(host, {map}, ConvertOperation({.wallTiles = ConverterWallTiles::FirstOf(1, flags, definitions)}).job);
+    EXPECT_EQ(test::TilesByPosition(test::ReadBytes(report.Written().at(0))), (Tiles{{{0, 0}, 9}}));
+    report = RunBatch(host, {map}, ConvertOperation({}).job);
+    EXPECT_TRUE(test::ReadBytes(report.Written().at(0)).empty());
 }
 
-TEST_F(ConvertButton, FollowUpRunsOnEachCreatedLevel) {
-    std::string good = dir.Write("good.bmp", test::MapPicture().File());
-    Bytes narrow = test::MapPicture().File();
-    narrow[19] = 0x02;
-    std::string bad = dir.Write("bad.bmp", narrow);
-    std::vector<std::string> followed;
-    auto followUp = [&](Host&, const std::string& levelPath) {
-        followed.push_back(levelPath);
-        return Outcome::Done({levelPath});
-    };
-    BatchReport report = RunBatch(host, {good, bad}, ConvertOperation(host, followUp).job);
-    EXPECT_EQ(followed, std::vector<std::string>{dir.File("good.lvl")});
+// The chosen tileset goes at the head of each level, which is written once, whole; a refused tileset leaves no
+// level at all.
+TEST_F(ConvertButton, PutsTheTilesetAtTheHeadOfEachLevel) {
+    std::string map = dir.Write("good.bmp", test::MapPicture().Put(4, 5, 6).File());
+    Bytes tileset = test::PaintedTileset(160, 10, 3);
+    std::string tiles = dir.Write("tiles.bmp", tileset);
+    BatchReport report = RunBatch(host, {map}, ConvertOperation({.tileset = tiles}).job);
+    ASSERT_EQ(report.Written(), std::vector<std::string>{dir.File("good.lvl")});
+    EXPECT_EQ(test::ReadBytes(dir.File("good.lvl")), test::Joined(tileset, test::RecordBytes({{4, 5, 6}})));
+
+    Bytes narrow = tileset;
+    narrow[18] = 0x31;
+    dir.Write("narrow.bmp", narrow);
+    host.Forget();
+    report = RunBatch(host, {map}, ConvertOperation({.tileset = dir.File("narrow.bmp")}).job);
     EXPECT_EQ(report.failed, 1);
-    EXPECT_EQ(report.outcome.created, std::vector<std::string>{dir.File("good.lvl")});
+    EXPECT_TRUE(report.Written().empty());
+    EXPECT_FALSE(FileExists(dir.File("good-0.lvl")));
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not convert " + map + ": " + dir.File("narrow.bmp") +
+                                                        " does not begin with a 304-pixel wide tileset bitmap."});
 }
 
 }  // namespace

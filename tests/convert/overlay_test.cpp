@@ -8,7 +8,7 @@
 #include "convert/recordsort.h"
 #include "levelfixture.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra::Convert {
@@ -72,7 +72,7 @@ Records LiteralDiff(Records a, Records b) {
 }
 
 struct Result {
-    Outcome outcome;
+    FileResult outcome;
     std::vector<std::uint8_t> output;
     RecordingHost host;
 };
@@ -85,11 +85,11 @@ void RunOn(Operation operation, const std::vector<std::uint8_t>& first, const st
     ScratchDir dir;
     std::string a = dir.Write("a.lvl", first);
     std::string b = dir.Write("b.lvl", second);
-    run.outcome = operation == Operation::Overlay ? ApplyOverlay(run.host, a, b) : MakeDiff(run.host, a, b);
+    run.outcome = run.host.Report(operation == Operation::Overlay ? ApplyOverlay(run.host, a, b) : MakeDiff(run.host, a, b));
     EXPECT_EQ(test::ReadBytes(a), first);
     EXPECT_EQ(test::ReadBytes(b), second);
-    if (run.outcome.succeeded) {
-        EXPECT_EQ(run.outcome.created, std::vector<std::string>{dir.File("a-0.lvl")});
+    if (run.outcome.Done()) {
+        EXPECT_EQ(run.outcome.written, std::vector<std::string>{dir.File("a-0.lvl")});
         run.output = test::ReadBytes(dir.File("a-0.lvl"));
     } else {
         EXPECT_EQ(dir.Names(), (std::vector<std::string>{"a.lvl", "b.lvl"}));
@@ -134,7 +134,7 @@ TEST(Overlay, SmallLevels) {
         SCOPED_TRACE(c.name);
         Result run;
         RunOn(c.operation, LevelBytes({}, c.first), LevelBytes({}, c.second), run);
-        ASSERT_TRUE(run.outcome.succeeded);
+        ASSERT_TRUE(run.outcome.Done());
         EXPECT_EQ(RecordsOf(run.output), c.expected);
         EXPECT_EQ(run.host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);
     }
@@ -146,7 +146,7 @@ TEST(Overlay, TilesetComesFromTheFirstLevelOnly) {
     for (Operation operation : {Operation::Overlay, Operation::Diff}) {
         Result run;
         RunOn(operation, LevelBytes(tileset, {{1, 1, 1}}), LevelBytes(TilesetBytes({}, 5), {{2, 2, 2}}), run);
-        ASSERT_TRUE(run.outcome.succeeded);
+        ASSERT_TRUE(run.outcome.Done());
         EXPECT_EQ(run.output, LevelBytes(tileset, operation == Operation::Overlay ? Records{{1, 1, 1}, {2, 2, 2}}
                                                                                   : Records{{2, 2, 2}}));
     }
@@ -200,18 +200,20 @@ TEST(Overlay, BadInputsAreRefusedWithoutOutput) {
             for (bool firstIsBad : {true, false}) {
                 Result run;
                 RunOn(operation, firstIsBad ? c.bytes : good, firstIsBad ? good : c.bytes, run);
-                EXPECT_FALSE(run.outcome.succeeded);
+                EXPECT_FALSE(run.outcome.Done());
                 ASSERT_EQ(run.host.Summary().size(), 1u);
                 std::string bad = firstIsBad ? "a.lvl" : "b.lvl";
                 EXPECT_NE(run.host.Summary()[0].find(bad + c.reason), std::string::npos);
                 EXPECT_EQ(run.host.Summary()[0].rfind("-=-=-=-=-=-=-=-=-\r\n", 0), 0u);
-                EXPECT_EQ(run.host.Calls().back().kind, RecordingHost::Kind::RestoreTitle);
+                // The title comes back before the result is shown.
+                EXPECT_EQ(run.host.Calls().back().kind, RecordingHost::Kind::AddText);
+                EXPECT_EQ(run.host.Calls()[run.host.Calls().size() - 2].kind, RecordingHost::Kind::RestoreTitle);
             }
         }
     }
     RecordingHost host;
     ScratchDir dir;
-    EXPECT_FALSE(ApplyOverlay(host, dir.File("missing.lvl"), dir.Write("o.lvl", good)).succeeded);
+    EXPECT_FALSE(host.Report(ApplyOverlay(host, dir.File("missing.lvl"), dir.Write("o.lvl", good))).Done());
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"o.lvl"});
 }
 
@@ -223,7 +225,7 @@ TEST(Overlay, FailedWriteLeavesNoOutput) {
         Result run;
         run.host.SetFaults(&faults);
         RunOn(operation, LevelBytes({}, {{1, 1, 1}}), LevelBytes({}, {{2, 2, 2}}), run);
-        EXPECT_FALSE(run.outcome.succeeded);
+        EXPECT_FALSE(run.outcome.Done());
         ASSERT_EQ(run.host.Summary().size(), 1u);
         EXPECT_NE(run.host.Summary()[0].find("a-0.lvl could not be written."), std::string::npos);
     }
@@ -268,7 +270,7 @@ TEST(Overlay, BatchDescription) {
     ScratchDir dir;
     std::string overlay = dir.Write("diff.lvl", LevelBytes({}, {{1, 1, 9}}));
     std::string level = dir.Write("map.lvl", LevelBytes({}, {{1, 1, 1}}));
-    BatchOperation operation = OverlayOperation(host, std::make_shared<std::string>(overlay));
+    BatchOperation operation = OverlayOperation(overlay);
     EXPECT_EQ(operation.dialogTitle, "Apply overlay to level(s):");
     EXPECT_EQ(operation.filter, "SubSpace Levels (*.lvl)|*.lvl");
     BatchReport report = RunBatch(host, {level, dir.File("notes.txt")}, operation.job);
@@ -281,8 +283,8 @@ TEST(Overlay, DiffButtonReportsAndCloses) {
     ScratchDir dir;
     std::string a = dir.Write("a.lvl", LevelBytes({}, {{1, 1, 1}}));
     std::string b = dir.Write("b.lvl", LevelBytes({}, {{1, 1, 2}}));
-    Outcome outcome = DiffLevels(host, a, b);
-    EXPECT_TRUE(outcome.succeeded);
+    FileResult outcome = DiffLevels(host, a, b);
+    EXPECT_TRUE(outcome.Done());
     EXPECT_EQ(host.Calls().front().kind, RecordingHost::Kind::ClearText);
     EXPECT_EQ(host.Summary(), std::vector<std::string>{"Processing file: " + a});
     EXPECT_EQ(host.Messages(), std::vector<std::string>{"Diff generation complete."});

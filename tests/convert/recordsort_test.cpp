@@ -6,7 +6,7 @@
 #include <random>
 #include <vector>
 
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::Convert {
 namespace {
@@ -27,13 +27,16 @@ std::vector<MergeRecord> RandomMergeRecords(std::mt19937& random, std::size_t co
 }
 
 template <class Record>
-void ExpectSameOrderEverywhere(std::vector<Record> records, void (*sort)(Host&, std::span<Record>)) {
+void ExpectSameOrderEverywhere(std::vector<Record> records, void (*sort)(ProgressTitle&, std::span<Record>)) {
     std::vector<Record> byPasses = records;
     ShellSortByPasses(std::span(byPasses));
     std::vector<Record> byInsertion = records;
     ShellSortByInsertion(std::span(byInsertion));
     RecordingHost host;
-    sort(host, records);
+    {
+        ProgressTitle title(host);
+        sort(title, records);
+    }
     ASSERT_EQ(byInsertion, byPasses);
     ASSERT_EQ(records, byPasses);
     EXPECT_EQ(host.Titles(), std::vector<std::string>{"Sorting data..."});
@@ -70,7 +73,8 @@ TEST(RecordSort, TiesKeepTheOrderThePassesLeave) {
         {MergeRecord::kLevel, 5, 5, 1}, {MergeRecord::kLevel, 5, 5, 2}, {MergeRecord::kOverlay, 5, 5, 3},
         {MergeRecord::kLevel, 0, 0, 4}};
     RecordingHost host;
-    SortMergeRecords(host, records);
+    ProgressTitle title(host);
+    SortMergeRecords(title, records);
     std::vector<MergeRecord> expected = {
         {MergeRecord::kLevel, 0, 0, 4}, {MergeRecord::kOverlay, 5, 5, 3}, {MergeRecord::kLevel, 5, 5, 1},
         {MergeRecord::kLevel, 5, 5, 2}};
@@ -83,7 +87,8 @@ TEST(RecordSort, TiesKeepTheOrderThePassesLeave) {
 TEST(RecordSort, TwoRecordsAreSorted) {
     std::vector<TileRecord> records = {{3, 9, 1}, {700, 2, 2}};
     RecordingHost host;
-    SortTileRecords(host, records);
+    ProgressTitle title(host);
+    SortTileRecords(title, records);
     EXPECT_EQ(records, (std::vector<TileRecord>{{700, 2, 2}, {3, 9, 1}}));
 }
 
@@ -94,7 +99,8 @@ TEST(RecordSort, AMillionRecordsWithTiesTakeWellUnderASecond) {
     RecordingHost host;
     // Processor time, so that other work on a busy machine does not count.
     std::clock_t start = std::clock();
-    SortMergeRecords(host, records);
+    ProgressTitle title(host);
+    SortMergeRecords(title, records);
     double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
     EXPECT_LT(seconds, 0.5);
     EXPECT_TRUE(std::is_sorted(records.begin(), records.end(),

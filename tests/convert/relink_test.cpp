@@ -5,12 +5,11 @@
 #include <cstdlib>
 #include <map>
 
-#include "convert/installedwalltiles.h"
 #include "fixtures.h"
 #include "mapconversion_fixture.h"
 #include "support/scratchdir.h"
 #include "util/batch.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::Convert {
 namespace {
@@ -25,20 +24,20 @@ ConverterWallTiles TellingWallTile() {
     return ConverterWallTiles{{entries}, {false}};
 }
 
-// Levels in one folder, temporary bitmaps in another that the test watches.
+const ReLinkOptions kOptions{.wallTiles = TellingWallTile()};
+
+// Levels in one folder, the temporary folder in another that the test watches.
 class ReLink : public ::testing::Test {
 protected:
     void SetUp() override {
         if (const char* temp = std::getenv("TEMP")) savedTemp_ = temp;
         setenv("TEMP", temp.Path().c_str(), 1);
-        SetWallTiles(TellingWallTile());
     }
     void TearDown() override {
         if (savedTemp_)
             setenv("TEMP", savedTemp_->c_str(), 1);
         else
             unsetenv("TEMP");
-        SetWallTiles(ConverterWallTiles{});
     }
 
     ScratchDir dir;
@@ -52,9 +51,9 @@ private:
 TEST_F(ReLink, WritesNumberedLevelsAndLeavesNoBitmapsBehind) {
     Bytes original = RecordBytes({{4, 9, 100}});
     std::string arena = dir.Write("arena.lvl", original);
-    EXPECT_EQ(ReLinkLevel(host, arena).created, std::vector<std::string>{dir.File("arena-0.lvl")});
+    EXPECT_EQ(host.Report(ReLinkLevel(host, arena, kOptions)).written, std::vector<std::string>{dir.File("arena-0.lvl")});
     temp.Write("arena-m.bmp", "taken");
-    EXPECT_EQ(ReLinkLevel(host, arena).created, std::vector<std::string>{dir.File("arena-1.lvl")});
+    EXPECT_EQ(host.Report(ReLinkLevel(host, arena, kOptions)).written, std::vector<std::string>{dir.File("arena-1.lvl")});
     EXPECT_EQ(ReadBytes(arena), original);
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"arena-0.lvl", "arena-1.lvl", "arena.lvl"}));
     EXPECT_EQ(temp.Names(), std::vector<std::string>{"arena-m.bmp"});
@@ -72,8 +71,8 @@ TEST_F(ReLink, HandMixedWallsComeOutJoinedAndOtherTilesStay) {
         // A row of three all drawn with the isolated piece, a lone piece of another mask, a plain tile.
         Bytes records = RecordBytes({{4, 9, 100}, {5, 9, 100}, {6, 9, 100}, {10, 10, 107}, {5, 20, 7}});
         std::string level = folder.Write("map.lvl", Joined(c.head, records));
-        Outcome outcome = ReLinkLevel(host, level);
-        ASSERT_TRUE(outcome.succeeded);
+        FileResult outcome = host.Report(ReLinkLevel(host, level, kOptions));
+        ASSERT_TRUE(outcome.Done());
         Bytes linked = ReadBytes(folder.File("map-0.lvl"));
         ASSERT_GE(linked.size(), c.head.size());
         EXPECT_EQ(Bytes(linked.begin(), linked.begin() + static_cast<long>(c.head.size())), c.head);
@@ -103,7 +102,7 @@ TEST_F(ReLink, TilesAMapBitmapCannotHoldAreCarriedOverBehindInTheirOrder) {
         ScratchDir folder;
         RecordingHost caseHost;
         std::string level = folder.Write("map.lvl", RecordBytes(c.records));
-        ASSERT_TRUE(ReLinkLevel(caseHost, level).succeeded);
+        ASSERT_TRUE(caseHost.Report(ReLinkLevel(caseHost, level, kOptions)).Done());
         std::vector<TileRecord> written = Records(ReadBytes(folder.File("map-0.lvl")));
         ASSERT_GE(written.size(), c.carried.size());
         EXPECT_EQ(std::vector<TileRecord>(written.end() - static_cast<long>(c.carried.size()), written.end()),
@@ -123,9 +122,9 @@ TEST_F(ReLink, AFailingLevelLeavesNothingAndTheBatchGoesOn) {
     std::string broken = dir.Write("broken.lvl", RecordBytes({{2000, 5, 100}}));
     std::string good = dir.Write("good.lvl", RecordBytes({{1, 1, 7}}));
     std::string text = dir.Write("notes.bmp", "not a level");
-    BatchReport report = RunBatch(host, {broken, text, good}, ReLinkOperation(host).job);
+    BatchReport report = RunBatch(host, {broken, text, good}, ReLinkOperation(kOptions).job);
     EXPECT_EQ(report.failed, 1);
-    EXPECT_EQ(report.outcome.created, std::vector<std::string>{dir.File("good-0.lvl")});
+    EXPECT_EQ(report.Written(), std::vector<std::string>{dir.File("good-0.lvl")});
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"broken.lvl", "good-0.lvl", "good.lvl", "notes.bmp"}));
     EXPECT_TRUE(temp.Names().empty());
     std::vector<std::string> summary = host.Summary();
@@ -136,17 +135,15 @@ TEST_F(ReLink, AFailingLevelLeavesNothingAndTheBatchGoesOn) {
               summary.end());
 }
 
-TEST_F(ReLink, TheBatchEmptiesTheSetUnlessWallTilesAreInUse) {
+TEST_F(ReLink, TheBatchJoinsWithTheSetItIsGiven) {
     std::string level = dir.Write("map.lvl", RecordBytes({{4, 9, 100}, {5, 9, 100}}));
-    BatchOperation operation = ReLinkOperation(host);
+    BatchOperation operation = ReLinkOperation(kOptions);
     EXPECT_EQ(operation.dialogTitle, "File(s) to re-link:");
     EXPECT_EQ(operation.filter, "SubSpace Levels (*.lvl)|*.lvl");
     EXPECT_TRUE(operation.completion.empty());
-    host.SetOption(Option::UseWallTiles, true);
     RunBatch(host, {level}, operation.job);
     EXPECT_EQ(TilesByPosition(ReadBytes(dir.File("map-0.lvl"))), (Tiles{{{4, 9}, 104}, {{5, 9}, 102}}));
-    host.SetOption(Option::UseWallTiles, false);
-    RunBatch(host, {level}, operation.job);
+    RunBatch(host, {level}, ReLinkOperation({}).job);
     EXPECT_EQ(TilesByPosition(ReadBytes(dir.File("map-1.lvl"))), (Tiles{{{4, 9}, 100}, {{5, 9}, 100}}));
 }
 

@@ -7,7 +7,7 @@
 #include "fixtures.h"
 #include "support/realdata.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::Convert {
 namespace {
@@ -28,9 +28,9 @@ TEST(ApplyTileset, PutsTheTilesetBeforeTheRecordsOfALevelWithOrWithoutOne) {
         RecordingHost host;
         std::string levelPath = dir.Write("map.lvl", level);
         std::string source = dir.Write("tiles.bmp", tileset);
-        Outcome outcome = ApplyTileset(host, levelPath, source, false);
-        ASSERT_TRUE(outcome.succeeded);
-        EXPECT_EQ(outcome.created, std::vector<std::string>{dir.File("map-0.lvl")});
+        FileResult outcome = host.Report(ApplyTileset(host, levelPath, source, {}));
+        ASSERT_TRUE(outcome.Done());
+        EXPECT_EQ(outcome.written, std::vector<std::string>{dir.File("map-0.lvl")});
         EXPECT_EQ(ReadBytes(dir.File("map-0.lvl")), Joined(tileset, records));
         EXPECT_EQ(ReadBytes(levelPath), level);
         EXPECT_EQ(host.Titles(), (std::vector<std::string>{"Porting tileset...", "Copying map data..."}));
@@ -44,9 +44,9 @@ TEST(ApplyTileset, ReplacingLeavesOnlyTheLevel) {
     std::string levelPath = dir.Write("map.lvl", RecordBytes(kRecords));
     Bytes source = Joined(PaintedTileset(200, 0, 3), RecordBytes({{9, 9, 9}}));  // a level as the source
     std::string sourcePath = dir.Write("other.lvl", source);
-    Outcome outcome = ApplyTileset(host, levelPath, sourcePath, true);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{levelPath});
+    FileResult outcome = host.Report(ApplyTileset(host, levelPath, sourcePath, {.replace = true}));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{levelPath});
     EXPECT_EQ(ReadBytes(levelPath), Joined(PaintedTileset(200, 0, 3), RecordBytes(kRecords)));
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map.lvl", "other.lvl"}));
 }
@@ -86,11 +86,14 @@ TEST(ApplyTileset, RefusalsWriteNothing) {
         RecordingHost host;
         std::string level = dir.Write("map.lvl", c.level);
         std::string source = dir.Write("tiles.bmp", c.source);
-        EXPECT_FALSE(ApplyTileset(host, level, source, false).succeeded) << c.what;
+        EXPECT_FALSE(host.Report(ApplyTileset(host, level, source, {})).Done()) << c.what;
         std::string notice = c.notice;
         notice.replace(0, notice.find(' '), notice.starts_with("SOURCE") ? source : level);
         EXPECT_EQ(host.Summary(), std::vector<std::string>{Framed(notice)}) << c.what;
-        EXPECT_EQ(host.Messages(), std::vector<std::string>{"Tileset failure!"}) << c.what;
+        std::string subject = c.notice.starts_with("SOURCE") ? source : "it";
+        EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not apply the tileset to " + level + ": " + subject +
+                                                            notice.substr(notice.find(' '))})
+            << c.what;
         EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map.lvl", "tiles.bmp"})) << c.what;
         EXPECT_EQ(ReadBytes(level), c.level) << c.what;
     }
@@ -100,8 +103,8 @@ TEST(ApplyTileset, MissingFilesAreReported) {
     ScratchDir dir;
     RecordingHost host;
     std::string level = dir.Write("map.lvl", RecordBytes(kRecords));
-    EXPECT_FALSE(ApplyTileset(host, level, dir.File("none.bmp"), false).succeeded);
-    EXPECT_FALSE(ApplyTileset(host, dir.File("gone.lvl"), level, false).succeeded);
+    EXPECT_FALSE(host.Report(ApplyTileset(host, level, dir.File("none.bmp"), {})).Done());
+    EXPECT_FALSE(host.Report(ApplyTileset(host, dir.File("gone.lvl"), level, {})).Done());
     EXPECT_EQ(host.Summary(),
               (std::vector<std::string>{Framed(dir.File("none.bmp") + " could not be read."),
                                         Framed(dir.File("gone.lvl") + " could not be read.")}));
@@ -117,8 +120,10 @@ TEST(ApplyTileset, FailedWriteLeavesNeitherOutputNorChangedLevel) {
         Bytes level = Joined(PaintedTileset(160, 0, 5), RecordBytes(kRecords));
         std::string levelPath = dir.Write("map.lvl", level);
         std::string source = dir.Write("tiles.bmp", PaintedTileset());
-        EXPECT_FALSE(ApplyTileset(host, levelPath, source, replace).succeeded);
-        EXPECT_EQ(host.Messages(), std::vector<std::string>{"Tileset failure!"});
+        EXPECT_FALSE(host.Report(ApplyTileset(host, levelPath, source, {.replace = replace})).Done());
+        std::string output = replace ? levelPath : dir.File("map-0.lvl");
+        EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not apply the tileset to " + levelPath + ": " +
+                                                            (replace ? "it" : output) + " could not be written."});
         EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map.lvl", "tiles.bmp"}));
         EXPECT_EQ(ReadBytes(levelPath), level);
     }
@@ -127,11 +132,10 @@ TEST(ApplyTileset, FailedWriteLeavesNeitherOutputNorChangedLevel) {
 TEST(ApplyTileset, CleaningKeepsCommentsDeclaredSoRecordsStartWhereTheHeaderSays) {
     ScratchDir dir;
     RecordingHost host;
-    host.SetOption(Option::CleanPalette, true);
     Bytes tileset = PaintedTileset(160, 100, 4);
     std::string level = dir.Write("map.lvl", RecordBytes(kRecords));
     std::string source = dir.Write("tiles.bmp", tileset);
-    ASSERT_TRUE(ApplyTileset(host, level, source, false).succeeded);
+    ASSERT_TRUE(host.Report(ApplyTileset(host, level, source, {.cleanPalette = true})).Done());
     Bytes result = ReadBytes(dir.File("map-0.lvl"));
     LevelLayout layout = ParseLevel(result, TilesetSignature::BothBytes);
     EXPECT_EQ(layout.tilesetSize, tileset.size());
@@ -151,9 +155,9 @@ TEST(SplitLevel, GivesTheTilesetAndTheRecordsExactly) {
     Bytes records = RecordBytes(kRecords);
     std::string level = dir.Write("map.lvl", Joined(tileset, records));
     dir.Write("map-s.bmp", "taken");
-    Outcome outcome = SplitLevel(host, level);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, (std::vector<std::string>{dir.File("map-s-0.bmp"), dir.File("map-s.lvl")}));
+    FileResult outcome = host.Report(SplitLevel(host, level, false));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, (std::vector<std::string>{dir.File("map-s-0.bmp"), dir.File("map-s.lvl")}));
     EXPECT_EQ(ReadBytes(dir.File("map-s-0.bmp")), tileset);
     EXPECT_EQ(ReadBytes(dir.File("map-s.lvl")), records);
     EXPECT_EQ(ReadBytes(level), Joined(tileset, records));
@@ -164,10 +168,9 @@ TEST(SplitLevel, GivesTheTilesetAndTheRecordsExactly) {
 TEST(SplitLevel, CleaningChangesOnlyHeaderAndColours) {
     ScratchDir dir;
     RecordingHost host;
-    host.SetOption(Option::CleanPalette, true);
     Bytes tileset = PaintedTileset(160, 33, 6);
     std::string level = dir.Write("map.lvl", Joined(tileset, RecordBytes(kRecords)));
-    ASSERT_TRUE(SplitLevel(host, level).succeeded);
+    ASSERT_TRUE(host.Report(SplitLevel(host, level, true)).Done());
     Bytes bitmap = ReadBytes(dir.File("map-s.bmp"));
     ASSERT_EQ(bitmap.size(), tileset.size());
     EXPECT_EQ(ReadU32(bitmap.data() + 2), tileset.size());
@@ -193,7 +196,7 @@ TEST(SplitLevel, RefusedLevelsWriteNothing) {
         ScratchDir dir;
         RecordingHost host;
         std::string level = dir.Write("map.lvl", c.level);
-        EXPECT_FALSE(SplitLevel(host, level).succeeded) << c.what;
+        EXPECT_FALSE(host.Report(SplitLevel(host, level, false)).Done()) << c.what;
         std::string notice = c.notice;
         notice.replace(notice.find("LEVEL"), 5, level);
         EXPECT_EQ(host.Summary(), std::vector<std::string>{Framed(notice)}) << c.what;
@@ -208,7 +211,7 @@ TEST(SplitLevel, FailedSecondWriteTakesTheFirstBack) {
     FailNthWrite faults(2);
     host.SetFaults(&faults);
     std::string level = dir.Write("map.lvl", Joined(PaintedTileset(), RecordBytes(kRecords)));
-    EXPECT_FALSE(SplitLevel(host, level).succeeded);
+    EXPECT_FALSE(host.Report(SplitLevel(host, level, false)).Done());
     EXPECT_EQ(host.Summary(),
               std::vector<std::string>{Framed(dir.File("map-s.lvl") + " could not be written.")});
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"map.lvl"});
@@ -220,17 +223,17 @@ TEST(TileOperations, BatchesCountEveryChosenFile) {
     std::string tiles = dir.Write("tiles.bmp", PaintedTileset());
     std::vector<std::string> files = {dir.Write("a.lvl", RecordBytes(kRecords)), dir.File("b.bmp"),
                                       dir.Write("c.LVL", Joined(PaintedTileset(), RecordBytes(kRecords)))};
-    BatchOperation apply = ApplyTilesOperation(host, tiles);
+    BatchOperation apply = ApplyTilesOperation(tiles, false);
     EXPECT_EQ(apply.dialogTitle, "Apply tileset to level(s):");
     BatchReport applied = RunBatch(host, files, apply.job);
     EXPECT_EQ(apply.CompletionText(applied), "Tileset application complete.\r\n\r\n3 processed.");
-    EXPECT_EQ(applied.outcome.created, (std::vector<std::string>{dir.File("a-0.lvl"), dir.File("c.lvl")}));
+    EXPECT_EQ(applied.Written(), (std::vector<std::string>{dir.File("a-0.lvl"), dir.File("c.lvl")}));
 
-    BatchOperation split = SplitTilesOperation(host);
+    BatchOperation split = SplitTilesOperation(false);
     EXPECT_EQ(split.dialogTitle, "File(s) to split:");
     BatchReport splitted = RunBatch(host, files, split.job);
     EXPECT_EQ(split.CompletionText(splitted), "Level split completed.\r\n\r\n3 processed.");
-    EXPECT_EQ(splitted.outcome.created.size(), 2u);
+    EXPECT_EQ(splitted.Written().size(), 2u);
 }
 
 TEST(ApplyAndSplit, RealLevelsComeBackByteForByte) {
@@ -243,8 +246,8 @@ TEST(ApplyAndSplit, RealLevelsComeBackByteForByte) {
         LevelLayout layout = ParseLevel(original, TilesetSignature::SecondByte);
         if (layout.tilesetBeyondEnd) continue;
         std::string level = dir.Write("level.lvl", original);
-        ASSERT_TRUE(ApplyTileset(host, level, tiles, true).succeeded) << real;
-        ASSERT_TRUE(SplitLevel(host, level).succeeded) << real;
+        ASSERT_TRUE(host.Report(ApplyTileset(host, level, tiles, {.replace = true})).Done()) << real;
+        ASSERT_TRUE(host.Report(SplitLevel(host, level, false)).Done()) << real;
         EXPECT_EQ(ReadBytes(dir.File("level-s.bmp")), ReadBytes(tiles)) << real;
         EXPECT_EQ(ReadBytes(dir.File("level-s.lvl")),
                   Bytes(original.begin() + static_cast<std::ptrdiff_t>(layout.recordStart), original.end()))

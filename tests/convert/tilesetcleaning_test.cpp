@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "convert/fixtures.h"
-#include "convert/framednotice.h"
+#include "util/resultreport.h"
 #include "convert/tilesetprimitives.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::Convert {
 namespace {
@@ -34,11 +34,12 @@ TEST(TilesetCleaning, LeavesTilesetsOfAnotherLayoutAsTheyAre) {
         WriteU32(copy.data() + 10, c.pixelOffset);
         const Bytes original = copy;
         RecordingHost host;
-        host.SetOption(Option::CleanPalette, true);
+        FileResult result{"zone.lvl"};
         {
             ProgressTitle title(host);
-            CleanTilesetCopyIfChosen(host, title, copy, 160, "zone.lvl");
+            CleanTilesetCopyIfChosen(true, result, title, copy, 160, "zone.lvl");
         }
+        host.Report(result);
         if (*c.refusal == '\0') {
             EXPECT_NE(copy, original);
             EXPECT_TRUE(host.Summary().empty());
@@ -46,7 +47,7 @@ TEST(TilesetCleaning, LeavesTilesetsOfAnotherLayoutAsTheyAre) {
         }
         EXPECT_EQ(copy, original);
         EXPECT_EQ(host.Summary(),
-                  std::vector<std::string>{FramedNotice(std::string("zone.lvl: ") + c.refusal +
+                  std::vector<std::string>{FramedText(std::string("zone.lvl: ") + c.refusal +
                                                         "; its palette was left unchanged.")});
         EXPECT_TRUE(host.Titles().empty());
     }

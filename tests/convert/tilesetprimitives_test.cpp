@@ -7,7 +7,7 @@
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra::Convert {
@@ -48,9 +48,9 @@ TEST(BlankTileset, HeaderAndPixels) {
     ScratchDir dir;
     RecordingHost host;
     std::string path = dir.Write("blank.bmp", "an older file");
-    Outcome outcome = MakeBlankTileset(host, path);
-    ASSERT_TRUE(outcome.succeeded);
-    EXPECT_EQ(outcome.created, std::vector<std::string>{path});
+    FileResult outcome = host.Report(MakeBlankTileset(host, path));
+    ASSERT_TRUE(outcome.Done());
+    EXPECT_EQ(outcome.written, std::vector<std::string>{path});
     Bytes file = ReadBytes(path);
     ASSERT_EQ(file.size(), 49718u);
     Bytes expected = {0x42, 0x4D, 0x36, 0xC2, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x36, 0x04, 0x00, 0x00,
@@ -79,26 +79,24 @@ TEST(BlankTileset, FailedWriteKeepsTheOldFile) {
     FailEveryWrite faults;
     host.SetFaults(&faults);
     std::string path = dir.Write("blank.bmp", "an older file");
-    EXPECT_FALSE(MakeBlankTileset(host, path).succeeded);
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Ugh! Aww!"});
+    EXPECT_FALSE(host.Report(MakeBlankTileset(host, path)).Done());
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not write the blank tileset " + path +
+                                                        ": writing failed (Input/output error)."});
     EXPECT_EQ(ReadBytes(path), Bytes({'a', 'n', ' ', 'o', 'l', 'd', 'e', 'r', ' ', 'f', 'i', 'l', 'e'}));
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"blank.bmp"});
 }
 
 TEST(ITH, LargestHeightFitsAndTheNextIsRefusedUntouched) {
-    RecordingHost host;
     Bytes file(60, 0xEE);
-    ASSERT_TRUE(ITH(host, file, 212));
+    ASSERT_TRUE(ITH(file, 212));
     EXPECT_EQ(ReadU32(file.data() + 2), 65526u);
     EXPECT_EQ(ReadU32(file.data() + 22), 212u);
     EXPECT_EQ(ReadU32(file.data() + 34), 48640u);
     EXPECT_EQ(file[54], 0xEE) << "bytes behind the header stay";
-    EXPECT_TRUE(host.Messages().empty());
 
     Bytes untouched(60, 0xEE);
-    EXPECT_FALSE(ITH(host, untouched, 213));
+    EXPECT_FALSE(ITH(untouched, 213));
     EXPECT_EQ(untouched, Bytes(60, 0xEE));
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Yikes! Error in ITH."});
 }
 
 TEST(CopyTileset, CopiesTheDeclaredSizeCommentsIncluded) {
@@ -117,11 +115,10 @@ TEST(CopyTileset, CopiesTheDeclaredSizeCommentsIncluded) {
 }
 
 TEST(CleanTilesetCopy, ChangesColoursNotPixelsAndKeepsDeclaredSize) {
-    RecordingHost host;
     Bytes original = ForeignTileset(160, 40);
     Bytes copy = original;
     WriteU32(copy.data() + 18, 304 + 65536);  // a width that passes the test by its low 16 bits
-    CleanTilesetCopy(host, copy, original[22]);
+    EXPECT_TRUE(CleanTilesetCopy(copy, original[22]));
     ASSERT_EQ(copy.size(), original.size());
     auto header = TilesetHeader(160);
     for (std::size_t i = 0; i < 54; ++i) {
@@ -131,15 +128,21 @@ TEST(CleanTilesetCopy, ChangesColoursNotPixelsAndKeepsDeclaredSize) {
     auto palette = DefaultPaletteTable();
     EXPECT_EQ(Bytes(copy.begin() + 54, copy.begin() + 1078), Bytes(palette.begin(), palette.end()));
     EXPECT_EQ(Bytes(copy.begin() + 1078, copy.end()), Bytes(original.begin() + 1078, original.end()));
-    EXPECT_TRUE(host.Messages().empty());
 }
 
 TEST(CleanTilesetCopy, RefusedHeightStillGetsTheDefaultPalette) {
     RecordingHost host;
     Bytes original = ForeignTileset(220, 0);
     Bytes copy = original;
-    CleanTilesetCopy(host, copy, original[22]);
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Yikes! Error in ITH."});
+    FileResult result{"t.bmp"};
+    {
+        ProgressTitle title(host);
+        CleanTilesetCopyIfChosen(true, result, title, copy, original[22], "t.bmp");
+    }
+    host.Report(result);
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"t.bmp: the tileset's height of 220 rows is more than a "
+                                                        "tileset header can hold (212); its header was left "
+                                                        "unchanged and only its palette was replaced."});
     EXPECT_EQ(Bytes(copy.begin(), copy.begin() + 54), Bytes(original.begin(), original.begin() + 54));
     EXPECT_EQ(copy[54 + 4], 0x39);
 }
@@ -148,12 +151,12 @@ TEST(CleanTilesetCopy, OnlyWhenChosen) {
     RecordingHost host;
     Bytes copy = ForeignTileset(160, 0);
     Bytes original = copy;
+    FileResult result{"t.bmp"};
     {
         ProgressTitle title(host);
-        CleanTilesetCopyIfChosen(host, title, copy, 160, "t.bmp");
+        CleanTilesetCopyIfChosen(false, result, title, copy, 160, "t.bmp");
         EXPECT_EQ(copy, original);
-        host.SetOption(Option::CleanPalette, true);
-        CleanTilesetCopyIfChosen(host, title, copy, 160, "t.bmp");
+        CleanTilesetCopyIfChosen(true, result, title, copy, 160, "t.bmp");
     }
     EXPECT_NE(copy, original);
     EXPECT_EQ(host.Titles(), std::vector<std::string>{"Cleaning pallette..."});

@@ -4,7 +4,7 @@
 
 #include "convert/mapconversion.h"
 #include "convert/mapconversion_fixture.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 namespace vetra::Convert {
 namespace {

@@ -8,8 +8,8 @@
 #include "support/realdata.h"
 #include "support/scratchdir.h"
 #include "util/filenameext.h"
-#include "util/outcome.h"
-#include "util/recordinghost.h"
+#include "util/fileresult.h"
+#include "support/recordinghost.h"
 
 // Copies of the real files in a scratch folder, so that no operation ever touches the shared originals, and
 // the checks that every operation on them shares.
@@ -40,8 +40,8 @@ inline void ExpectUnchanged(const RealCopy& copy) {
 }
 
 // Success, or a summary line or message naming the file: a failure is never silent.
-inline void ExpectClearOutcome(const Outcome& outcome, const RecordingHost& host, const std::string& path) {
-    if (outcome.succeeded) return;
+inline void ExpectClearOutcome(const FileResult& outcome, const RecordingHost& host, const std::string& path) {
+    if (outcome.Done()) return;
     std::string name = FileNameExt::BareFileName(path);
     bool named = false;
     for (const auto& call : host.Calls())

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "convert/installedwalltiles.h"
 #include "formats/level.h"
 #include "formats/levelinspection.h"
 #include "realdata/realcopies.h"
@@ -26,17 +25,16 @@ std::vector<TileRecord> Unmappable(const std::vector<std::uint8_t>& bytes, const
 TEST(RealReLink, KeepsTheTilesetAndEveryTileABitmapCannotHold) {
     VETRA_REQUIRE_REALDATA();
     test::ScratchDir dir;
-    Convert::SetWallTiles(ConverterWallTiles{});
     std::size_t levels = 0, carried = 0;
     for (const test::RealCopy& level : test::CopyReal(dir, test::RealDataFiles(".lvl"))) {
         SCOPED_TRACE(level.original);
         RecordingHost host;
-        Outcome outcome = Convert::ReLinkLevel(host, level.path);
+        FileResult outcome = host.Report(Convert::ReLinkLevel(host, level.path, {}));
         test::ExpectUnchanged(level);
         test::ExpectClearOutcome(outcome, host, level.path);
         if (InspectLevel(level.bytes).Damaged()) continue;
-        ASSERT_TRUE(outcome.succeeded);
-        std::vector<std::uint8_t> linked = test::ReadBytes(outcome.created.at(0));
+        ASSERT_TRUE(outcome.Done());
+        std::vector<std::uint8_t> linked = test::ReadBytes(outcome.written.at(0));
         LevelLayout source = ParseLevel(level.bytes, TilesetSignature::SecondByte);
         LevelLayout written = ParseLevel(linked, TilesetSignature::SecondByte);
         ASSERT_EQ(written.recordStart, source.recordStart);
@@ -50,7 +48,7 @@ TEST(RealReLink, KeepsTheTilesetAndEveryTileABitmapCannotHold) {
         EXPECT_EQ(Unmappable(linked, written).size(), expected.size());
         ++levels;
         carried += !expected.empty();
-        RemoveFileQuietly(outcome.created.at(0));
+        RemoveFileQuietly(outcome.written.at(0));
     }
     EXPECT_EQ(levels, test::RealDataFiles(".lvl").size() - 1);
     RecordProperty("levels", static_cast<int>(levels));

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "convert/deconversion.h"
-#include "convert/installedwalltiles.h"
 #include "convert/mapconversion.h"
 #include "formats/levelinspection.h"
 #include "formats/tiles.h"
@@ -41,16 +40,15 @@ std::vector<bool> OverdrawnCells(const std::vector<TileRecord>& records) {
 TEST(RealRoundTrip, DeconvertThenConvertGivesBackTheRecords) {
     VETRA_REQUIRE_REALDATA();
     test::ScratchDir dir;
-    Convert::SetWallTiles(ConverterWallTiles{});
     std::size_t levels = 0, exact = 0;
     for (const test::RealCopy& level : test::CopyReal(dir, test::RealDataFiles(".lvl"))) {
         SCOPED_TRACE(level.original);
         if (InspectLevel(level.bytes).Damaged()) continue;  // deconversion refuses it; tested with the others
         RecordingHost host;
-        Outcome bitmaps = Convert::DeconvertLevel(host, level.path);
-        ASSERT_TRUE(bitmaps.succeeded);
+        FileResult bitmaps = host.Report(Convert::DeconvertLevel(host, level.path, {}));
+        ASSERT_TRUE(bitmaps.Done());
         std::string converted = dir.File("round trip.lvl");
-        Outcome conversion = Convert::Convert(host, bitmaps.created.back(), converted);
+        FileResult conversion = host.Report(Convert::Convert(host, bitmaps.written.back(), converted, {}));
         test::ExpectUnchanged(level);
 
         std::vector<TileRecord> records = RecordsOf(level.bytes);
@@ -61,7 +59,7 @@ TEST(RealRoundTrip, DeconvertThenConvertGivesBackTheRecords) {
             (overdrawn[r.y * 1024 + r.x] ? excused : expected).insert({r.x, r.y, r.tile});
         }
         std::vector<TileRecord> back =
-            conversion.succeeded ? RecordsOf(test::ReadBytes(converted)) : std::vector<TileRecord>{};
+            conversion.Done() ? RecordsOf(test::ReadBytes(converted)) : std::vector<TileRecord>{};
         std::set<Place> got;
         for (const TileRecord& r : back) got.insert({r.x, r.y, r.tile});
         EXPECT_EQ(got.size(), back.size()) << "the conversion wrote a cell twice";
@@ -72,7 +70,7 @@ TEST(RealRoundTrip, DeconvertThenConvertGivesBackTheRecords) {
         EXPECT_EQ(foreign, 0u);
         ++levels;
         exact += excused.empty();
-        for (const std::string& file : bitmaps.created) RemoveFileQuietly(file);
+        for (const std::string& file : bitmaps.written) RemoveFileQuietly(file);
         RemoveFileQuietly(converted);
     }
     EXPECT_EQ(levels, test::RealDataFiles(".lvl").size() - 1);

@@ -74,14 +74,15 @@ TEST(RealSettings, EveryConfigGoesToSetAndBack) {
         for (const std::string& source : sources) {
             SCOPED_TRACE(config.original + " with " + (source.empty() ? "no descriptions" : source));
             RecordingHost host;
+    FileResult notes;
             SettingsRecords original = CfgSet::ReadCfgRecords(host, config.path);
-            Outcome toSet = CfgSet::Cfg2Set(host, config.path, source, !source.empty());
-            ASSERT_TRUE(toSet.succeeded) << testing::PrintToString(host.Summary());
-            Outcome back = CfgSet::Set2Cfg(host, toSet.created.at(0), !source.empty());
-            ASSERT_TRUE(back.succeeded) << testing::PrintToString(host.Summary());
+            FileResult toSet = host.Report(CfgSet::Cfg2Set(host, config.path, source, !source.empty()));
+            ASSERT_TRUE(toSet.Done()) << testing::PrintToString(host.Summary());
+            FileResult back = host.Report(CfgSet::Set2Cfg(host, toSet.written.at(0), !source.empty()));
+            ASSERT_TRUE(back.Done()) << testing::PrintToString(host.Summary());
             test::ExpectUnchanged(config);
-            SettingsRecords set = CfgSet::ReadSetRecords(host, toSet.created.at(0));
-            SettingsRecords final = CfgSet::ReadCfgRecords(host, back.created.at(0));
+            SettingsRecords set = CfgSet::ReadSetRecords(host, notes, toSet.written.at(0));
+            SettingsRecords final = CfgSet::ReadCfgRecords(host, back.written.at(0));
             EXPECT_TRUE(Holds(Settings(set, false), Settings(original, true)));
             EXPECT_TRUE(Holds(Settings(final, false), Settings(original, true)));
             std::size_t representable = std::count_if(original.begin(), original.end(), Representable);
@@ -90,8 +91,8 @@ TEST(RealSettings, EveryConfigGoesToSetAndBack) {
                 return line.starts_with("Warning: ");
             });
             EXPECT_GE(warned, original.size() - representable);
-            RemoveFileQuietly(toSet.created.at(0));
-            RemoveFileQuietly(back.created.at(0));
+            RemoveFileQuietly(toSet.written.at(0));
+            RemoveFileQuietly(back.written.at(0));
         }
     }
     for (const RealCopy& comment : comments) test::ExpectUnchanged(comment);
@@ -134,19 +135,20 @@ TEST(RealSettings, TheRealSetConvertsAndTakesEachDescription) {
     std::vector<RealCopy> comments = CommentCopies(dir);
     for (const RealCopy& set : test::CopyReal(dir, test::RealDataFiles(".set"))) {
         RecordingHost host;
-        SettingsRecords records = CfgSet::ReadSetRecords(host, set.path);
+    FileResult notes;
+        SettingsRecords records = CfgSet::ReadSetRecords(host, notes, set.path);
         for (bool descriptions : {false, true}) {
             SCOPED_TRACE(set.original + (descriptions ? " to .cfg with descriptions" : " to .cfg"));
-            Outcome cfg = CfgSet::Set2Cfg(host, set.path, descriptions);
-            ASSERT_TRUE(cfg.succeeded);
-            EXPECT_TRUE(Holds(Settings(CfgSet::ReadCfgRecords(host, cfg.created.at(0)), false),
+            FileResult cfg = host.Report(CfgSet::Set2Cfg(host, set.path, descriptions));
+            ASSERT_TRUE(cfg.Done());
+            EXPECT_TRUE(Holds(Settings(CfgSet::ReadCfgRecords(host, cfg.written.at(0)), false),
                               Settings(records, true)));
         }
         for (const RealCopy& comment : comments) {
             SCOPED_TRACE(set.original + " described by " + comment.original);
-            Outcome described = CfgSet::DescSet(host, set.path, comment.path);
-            ASSERT_TRUE(described.succeeded);
-            SettingsRecords after = CfgSet::ReadSetRecords(host, described.created.at(0));
+            FileResult described = host.Report(CfgSet::DescSet(host, set.path, comment.path));
+            ASSERT_TRUE(described.Done());
+            SettingsRecords after = CfgSet::ReadSetRecords(host, notes, described.written.at(0));
             EXPECT_EQ(Settings(after, false), Settings(records, false));
             test::ExpectUnchanged(comment);
         }

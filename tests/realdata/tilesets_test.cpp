@@ -5,7 +5,6 @@
 
 #include "convert/deconversion.h"
 #include "convert/defaultpalette.h"
-#include "convert/installedwalltiles.h"
 #include "convert/levelsplit.h"
 #include "convert/tilesetapplication.h"
 #include "formats/levelinspection.h"
@@ -91,24 +90,22 @@ TEST_P(RealDeconversion, EveryLevelGivesItsMapAndTileset) {
     VETRA_REQUIRE_REALDATA();
     bool clean = GetParam();
     test::ScratchDir dir;
-    Convert::SetWallTiles(ConverterWallTiles{});
     for (const RealCopy& level : test::CopyReal(dir, test::RealDataFiles(".lvl"))) {
         SCOPED_TRACE(level.original);
         RecordingHost host;
-        host.SetOption(Option::CleanPalette, clean);
-        Outcome outcome = Convert::DeconvertLevel(host, level.path);
+        FileResult outcome = host.Report(Convert::DeconvertLevel(host, level.path, {.cleanPalette = clean}));
         test::ExpectUnchanged(level);
         test::ExpectClearOutcome(outcome, host, level.path);
         LevelInspection inspection = InspectLevel(level.bytes);
-        EXPECT_EQ(outcome.succeeded, inspection.outsideMap == 0);
-        if (!outcome.succeeded) {
+        EXPECT_EQ(outcome.Done(), inspection.outsideMap == 0);
+        if (!outcome.Done()) {
             EXPECT_TRUE(SummaryHas(host, level.path + " has a tile record outside the map"));
             continue;
         }
-        ASSERT_EQ(outcome.created.size(), inspection.tileset ? 2u : 1u);
-        if (inspection.tileset) ExpectTilesetCopy(test::ReadBytes(outcome.created[0]), level.bytes, clean);
+        ASSERT_EQ(outcome.written.size(), inspection.tileset ? 2u : 1u);
+        if (inspection.tileset) ExpectTilesetCopy(test::ReadBytes(outcome.written[0]), level.bytes, clean);
         if (inspection.tileset) ExpectCleaningNotice(host, level, clean);
-        ExpectMapOfRecords(test::ReadBytes(outcome.created.back()), level, host);
+        ExpectMapOfRecords(test::ReadBytes(outcome.written.back()), level, host);
     }
 }
 
@@ -147,22 +144,22 @@ TEST_P(RealTilesetApplication, EveryTilesetGoesOntoAPlainLevel) {
         test::ScratchDir sourceDir;
         RealCopy source = test::CopyReal(sourceDir, original);
         RecordingHost host;
-        host.SetOption(Option::CleanPalette, clean);
-        Outcome outcome = Convert::ApplyTileset(host, level.path, source.path, false);
+        FileResult outcome =
+            host.Report(Convert::ApplyTileset(host, level.path, source.path, {.cleanPalette = clean}));
         test::ExpectUnchanged(level);
         test::ExpectUnchanged(source);
         test::ExpectClearOutcome(outcome, host, source.path);
-        ASSERT_EQ(outcome.succeeded, Acceptable(source.bytes));
-        if (!outcome.succeeded) continue;
-        ASSERT_EQ(outcome.created.size(), 1u);
-        std::vector<std::uint8_t> written = test::ReadBytes(outcome.created[0]);
+        ASSERT_EQ(outcome.Done(), Acceptable(source.bytes));
+        if (!outcome.Done()) continue;
+        ASSERT_EQ(outcome.written.size(), 1u);
+        std::vector<std::uint8_t> written = test::ReadBytes(outcome.written[0]);
         std::uint32_t size = ReadU32(source.bytes.data() + 2);
         ASSERT_EQ(written.size(), size + level.bytes.size());
         ExpectTilesetCopy(std::vector<std::uint8_t>(written.begin(), written.begin() + size), source.bytes,
                           clean);
         EXPECT_TRUE(std::equal(level.bytes.begin(), level.bytes.end(), written.begin() + size));
         ExpectCleaningNotice(host, source, clean);
-        RemoveFileQuietly(outcome.created[0]);
+        RemoveFileQuietly(outcome.written[0]);
     }
 }
 
@@ -174,20 +171,20 @@ TEST(RealTilesetSplit, SplitThenApplyGivesBackTheLevelsBytes) {
     for (const RealCopy& level : test::CopyReal(dir, test::RealDataFiles(".lvl"))) {
         SCOPED_TRACE(level.original);
         RecordingHost host;
-        Outcome split = Convert::SplitLevel(host, level.path);
+        FileResult split = host.Report(Convert::SplitLevel(host, level.path, false));
         test::ExpectUnchanged(level);
         test::ExpectClearOutcome(split, host, level.path);
         bool hasTileset = PassesTilesetSignature(level.bytes);
-        ASSERT_EQ(split.succeeded, hasTileset);
+        ASSERT_EQ(split.Done(), hasTileset);
         if (!hasTileset) {
             EXPECT_TRUE(SummaryHas(host, "No tileset in " + level.path));
             continue;
         }
-        ASSERT_EQ(split.created.size(), 2u);
-        const std::string& tileset = split.created[0];
-        const std::string& records = split.created[1];
-        Outcome apply = Convert::ApplyTileset(host, records, tileset, true);
-        ASSERT_TRUE(apply.succeeded);
+        ASSERT_EQ(split.written.size(), 2u);
+        const std::string& tileset = split.written[0];
+        const std::string& records = split.written[1];
+        FileResult apply = host.Report(Convert::ApplyTileset(host, records, tileset, {.replace = true}));
+        ASSERT_TRUE(apply.Done());
         EXPECT_TRUE(test::ReadBytes(records) == level.bytes) << "split and apply changed the level";
     }
 }

@@ -9,7 +9,8 @@
 #include "ui/scripteddialog.h"
 
 using vetra::BatchOperation;
-using vetra::Outcome;
+using vetra::FileResult;
+using vetra::Progress;
 using vetra::ui::BatchSteps;
 using vetra::ui::ScriptedDialog;
 using vetra::ui::UI;
@@ -49,14 +50,19 @@ struct Fixture {
 };
 
 BatchOperation Deconversion(std::vector<std::string>* seen) {
-    BatchOperation operation{"File(s) to deconvert:", "SubSpace Levels (*.lvl)|*.lvl", "Deconversion complete.",
-                             " deconverted.", false, {}};
-    operation.job.extension = ".lvl";
-    operation.job.routine = [seen](const std::string& path) {
-        seen->push_back(path);
-        return Outcome::Done();
-    };
-    return operation;
+    return {.dialogTitle = "File(s) to deconvert:",
+            .filter = "SubSpace Levels (*.lvl)|*.lvl",
+            .completion = "Deconversion complete.",
+            .countWord = " deconverted.",
+            .job = {.extension = ".lvl", .routine = [seen](Progress&, const std::string& path) {
+                        seen->push_back(path);
+                        return FileResult{path};
+                    }}};
+}
+
+// The operation as the window makes it once its dialogs are answered.
+UI::OperationMaker Made(BatchOperation operation) {
+    return [operation] { return operation; };
 }
 
 }  // namespace
@@ -68,7 +74,7 @@ private slots:
         Fixture f;
         std::vector<std::string> seen;
         f.dialog->QueueFiles({"/maps/a.lvl", "/maps/b.bmp", "/maps/MAP.LVL"});
-        f.window.RunOperation(Deconversion(&seen), {2, {}, {}});
+        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, {}});
 
         QCOMPARE(f.dialog->Requests().size(), std::size_t(1));
         QCOMPARE(f.dialog->Requests()[0].kind, ScriptedDialog::Kind::OpenFiles);
@@ -91,7 +97,7 @@ private slots:
         BatchOperation operation = Deconversion(&seen);
         operation.completion.clear();
         f.dialog->QueueFiles({"/a.lvl"});
-        f.window.RunOperation(operation);
+        f.window.RunOperation(Made(operation));
         QCOMPARE(seen.size(), std::size_t(1));
         QVERIFY(f.dialog->Messages().empty());
     }
@@ -105,7 +111,7 @@ private slots:
         f.window.ClearText();
         f.window.AddText("earlier line");
         f.dialog->QueueCancel();
-        f.window.RunOperation(Deconversion(&seen));
+        f.window.RunOperation(Made(Deconversion(&seen)));
         QVERIFY(seen.empty());
         QCOMPARE(f.SummaryLines(), QStringList{"earlier line"});
         QVERIFY(f.dialog->Messages().empty());
@@ -117,34 +123,37 @@ private slots:
         QStringList enabledInRoutine;
         bool roCommentsUsable = false;
         BatchOperation operation = Deconversion(nullptr);
-        operation.job.routine = [&](const std::string&) {
+        operation.job.routine = [&](Progress&, const std::string& path) {
             enabledInRoutine = f.Enabled();
             roCommentsUsable = f.window.findChild<QCheckBox*>("ROComments")->isEnabled();
-            return Outcome::Done();
+            return FileResult{path};
         };
         QStringList enabledInMessage;
         f.dialog->OnMessage([&](const std::string&) { enabledInMessage = f.Enabled(); });
         f.dialog->QueueFiles({"/a.lvl"});
-        f.window.RunOperation(operation);
+        f.window.RunOperation(Made(operation));
         QCOMPARE(enabledInRoutine, QStringList());
         QCOMPARE(enabledInMessage, QStringList());
         QVERIFY(roCommentsUsable);
         QVERIFY(f.Enabled().contains("TabStrip"));
     }
 
-    void errorOutsideTheEngineEndsSilently() {
+    void anUnexpectedErrorIsReportedWithItsFile() {
         Fixture f;
         int calls = 0;
         BatchOperation operation = Deconversion(nullptr);
-        operation.job.routine = [&](const std::string&) -> Outcome {
+        operation.job.routine = [&](Progress& progress, const std::string& path) -> FileResult {
             ++calls;
-            f.window.SetTitle("Deconverting...");
-            throw std::runtime_error("out of the blue");
+            progress.SetTitle("Deconverting...");
+            if (path == "/a.lvl") throw std::runtime_error("out of the blue");
+            progress.RestoreTitle();
+            return FileResult{path};
         };
         f.dialog->QueueFiles({"/a.lvl", "/b.lvl"});
-        f.window.RunOperation(operation);
-        QCOMPARE(calls, 1);
-        QVERIFY(f.dialog->Messages().empty());
+        f.window.RunOperation(Made(operation));
+        QCOMPARE(calls, 2);
+        QCOMPARE(f.dialog->Messages(), (std::vector<std::string>{"Could not process /a.lvl: out of the blue.",
+                                                                "Deconversion complete.\r\n\r\n2 deconverted."}));
         QCOMPARE(f.Enabled().size(), kDisabledDuringRun.size());
         QVERIFY(f.window.windowTitle().startsWith("VETRA - "));
     }
@@ -155,14 +164,14 @@ private slots:
         QStringList order;
         BatchSteps steps{3, [&] { order << "before"; return true; }, [&] { order << "after"; return false; }};
         f.dialog->QueueFiles({"/a.lvl"});
-        f.window.RunOperation(Deconversion(&seen), steps);
+        f.window.RunOperation(Made(Deconversion(&seen)), steps);
         QCOMPARE(order, (QStringList{"before", "after"}));
         QVERIFY(seen.empty());
         QVERIFY(f.dialog->Messages().empty());
         QCOMPARE(f.window.CurrentOperation(), short(3));
 
         steps.beforeDialog = [] { return false; };
-        f.window.RunOperation(Deconversion(&seen), steps);
+        f.window.RunOperation(Made(Deconversion(&seen)), steps);
         QCOMPARE(f.dialog->Requests().size(), std::size_t(1));  // no second dialog
     }
 
@@ -176,19 +185,19 @@ private slots:
         });
         std::vector<std::string> seen;
         f.dialog->QueueFiles({"/a.lvl"});
-        f.window.RunOperation(Deconversion(&seen), {2, {}, f.window.WallTilePickerStep()});
+        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, f.window.WallTilePickerStep()});
         QCOMPARE(pickerRuns, 0);
         QCOMPARE(seen.size(), std::size_t(1));
 
         f.window.findChild<QCheckBox*>("Expert")->setChecked(true);
         f.dialog->QueueFiles({"/b.lvl"});
-        f.window.RunOperation(Deconversion(&seen), {2, {}, f.window.WallTilePickerStep()});
+        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, f.window.WallTilePickerStep()});
         QCOMPARE(pickerRuns, 1);
         QCOMPARE(seen.size(), std::size_t(1));  // cancelled picker: nothing processed
 
         answer = "/tiles/t.bmp";
         f.dialog->QueueFiles({"/c.lvl"});
-        f.window.RunOperation(Deconversion(&seen), {2, {}, f.window.WallTilePickerStep()});
+        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, f.window.WallTilePickerStep()});
         QCOMPARE(seen.size(), std::size_t(2));
         QCOMPARE(f.window.PickedTileset(), std::string("/tiles/t.bmp"));
     }
@@ -197,11 +206,13 @@ private slots:
         Fixture f;
         std::vector<std::string> written;
         bool succeed = true;
-        BatchOperation operation{"Create blank tileset as:", "Bitmap Files (*.bmp)|*.bmp", "Blank tileset created.",
-                                 "", false, {}};
-        operation.job.routine = [&](const std::string& path) {
+        BatchOperation operation{.dialogTitle = "Create blank tileset as:",
+                                 .filter = "Bitmap Files (*.bmp)|*.bmp",
+                                 .completion = "Blank tileset created."};
+        operation.job.routine = [&](Progress&, const std::string& path) {
             written.push_back(path);
-            return succeed ? Outcome::Done({path}) : Outcome::Failed();
+            return succeed ? FileResult{path, vetra::FileStatus::Done, {path}, {}}
+                           : FileResult{path, vetra::FileStatus::Failed};
         };
         f.dialog->QueueCancel();
         f.window.RunSaveOperation(operation);
@@ -249,18 +260,18 @@ private slots:
     void summaryClosedDuringTheRun() {
         Fixture f;
         BatchOperation operation = Deconversion(nullptr);
-        operation.job.routine = [&](const std::string&) {
+        operation.job.routine = [&](Progress&, const std::string& path) {
             f.window.SummaryWindow()->close();
             f.window.AddText("written after the close");
-            return Outcome::Done();
+            return FileResult{path};
         };
         f.dialog->QueueFiles({"/a.lvl", "/b.lvl"});
-        f.window.RunOperation(operation);
+        f.window.RunOperation(Made(operation));
         QCOMPARE(f.dialog->Messages().size(), std::size_t(1));
         QTRY_VERIFY(f.window.SummaryWindow() == nullptr);
         std::vector<std::string> seen;
         f.dialog->QueueFiles({"/c.lvl"});
-        f.window.RunOperation(Deconversion(&seen));
+        f.window.RunOperation(Made(Deconversion(&seen)));
         QCOMPARE(f.SummaryLines(), QStringList{"(1/1) Processing file: /c.lvl"});
     }
 
@@ -268,9 +279,9 @@ private slots:
         Fixture f;
         std::vector<std::string> seen;
         f.dialog->QueueFiles({"/a.lvl", "/b.lvl"});
-        f.window.RunOperation(Deconversion(&seen));
+        f.window.RunOperation(Made(Deconversion(&seen)));
         f.dialog->QueueFiles({"/c.lvl"});
-        f.window.RunOperation(Deconversion(&seen));
+        f.window.RunOperation(Made(Deconversion(&seen)));
         QCOMPARE(f.SummaryLines(), QStringList{"(1/1) Processing file: /c.lvl"});
     }
 };

@@ -8,7 +8,7 @@
 #include "ui/mainwindow.h"
 #include "ui/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 using vetra::test::ScratchDir;
 using vetra::ui::ScriptedDialog;

@@ -11,7 +11,7 @@
 #include "support/scratchdir.h"
 #include "ui/mainwindow.h"
 #include "ui/scripteddialog.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 
 using namespace vetra;
 
@@ -42,7 +42,7 @@ private slots:
     void EditableLayout() {
         test::ScratchDir dir;
         RecordingHost host;
-        ui::frmComments window(host);
+        ui::frmComments window(host, {});
         window.Load(dir.Write("m.lvl", WithComments("words")), true);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Embedded Comments"));
@@ -64,7 +64,7 @@ private slots:
     void ReadOnlyLayoutForAFileWithoutTileset() {
         test::ScratchDir dir;
         RecordingHost host;
-        ui::frmComments window(host);
+        ui::frmComments window(host, {});
         window.Load(dir.Write("plain.lvl", test::LevelBytes({}, {{1, 1, 1}})), true);
         window.show();
         QVERIFY(!window.Editable);
@@ -76,15 +76,16 @@ private slots:
     }
 
     void OkWritesTheEditedText() {
+        bool keepOriginal = false;
         test::ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", WithComments("Caf\xE9\r\nline two"));
-        ui::frmComments window(host);
+        ui::frmComments window(host, [&] { return keepOriginal; });
         window.Load(path, true);
         window.show();
         QCOMPARE(window.Info()->toPlainText(), QString::fromUtf8("Caf\u00e9\nline two"));
         window.Info()->setPlainText(window.Info()->toPlainText() + QString::fromUtf8("\n\u20ac \u4e2d"));
-        host.SetOption(Option::DontOverwriteFiles, true);
+        keepOriginal = true;
         window.OK()->click();
         QVERIFY(!window.isVisible());
         QCOMPARE(test::ReadBytes(path), WithComments("Caf\xE9\r\nline two"));
@@ -96,7 +97,7 @@ private slots:
         test::ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", WithComments("keep"));
-        ui::frmComments window(host);
+        ui::frmComments window(host, {});
         window.Load(path, true);
         window.show();
         window.Info()->setPlainText(QStringLiteral("changed"));
@@ -110,7 +111,7 @@ private slots:
         test::ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", WithComments("keep"));
-        ui::frmComments window(host);
+        ui::frmComments window(host, {});
         window.Load(path, false);
         window.show();
         QVERIFY(window.Info()->isReadOnly());
@@ -124,7 +125,7 @@ private slots:
         Bytes cut = test::TilesetBytes();
         cut.resize(20000);
         std::string path = dir.Write("cut.bmp", cut);
-        ui::frmComments window(host);
+        ui::frmComments window(host, {});
         window.Load(path, true);
         QVERIFY(!window.Editable);
         QCOMPARE(host.Messages(),

@@ -8,7 +8,7 @@
 
 #include "ui/mainwindow.h"
 
-using vetra::Option;
+using vetra::ui::Option;
 using vetra::ui::UI;
 
 namespace {

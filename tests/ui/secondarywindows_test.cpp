@@ -9,7 +9,6 @@
 #include <cstdlib>
 
 #include "convert/blankmap.h"
-#include "convert/installedwalltiles.h"
 #include "support/scratchdir.h"
 #include "tileset/selecttileset.h"
 #include "tileset/tileseteditor.h"
@@ -17,7 +16,7 @@
 #include "ui/mainwindow.h"
 #include "ui/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "walltiles/walltileeditor.h"
 
 using vetra::ConverterWallTiles;
@@ -123,8 +122,6 @@ struct Session {
 class SecondaryWindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { vetra::Convert::SetWallTiles(SomeInstalledSet()); }
-
     void WallTileEditorOpensOnlyForWallTileOperations_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("opensWallTileEditor");
@@ -142,6 +139,7 @@ private slots:
         QFETCH(bool, opensWallTileEditor);
         QFETCH(bool, opensTilesetEditor);
         Session session;
+        session.window.InstalledWallTiles() = SomeInstalledSet();
         session.picks = {QStringLiteral("tiles.bmp")};
         session.dialogs->QueueFiles({session.dir.File("map.bmp")});
         std::vector<std::string> before = session.dir.Names();
@@ -151,7 +149,7 @@ private slots:
         QCOMPARE(session.wallTileEditorOpenedWith,
                  opensWallTileEditor ? std::vector<std::string>{tileset} : std::vector<std::string>{});
         QCOMPARE(session.window.PickedTileset(), opensWallTileEditor ? std::string() : tileset);
-        QCOMPARE(vetra::Convert::InstalledWallTiles().Count(), opensWallTileEditor ? 0 : 1);
+        QCOMPARE(session.window.InstalledWallTiles().Count(), opensWallTileEditor ? 0 : 1);
         if (opensWallTileEditor) {
             QVERIFY(session.window.SummaryWindow() == nullptr);
             QVERIFY(session.dialogs->Messages().empty());
@@ -162,14 +160,15 @@ private slots:
 
     void ConfirmedWallTilesGoOnToTheConversion() {
         Session session;
+        session.window.InstalledWallTiles() = SomeInstalledSet();
         session.picks = {QStringLiteral("tiles.bmp")};
         session.confirmWallTiles = true;
         session.dialogs->QueueFiles({session.dir.File("map.bmp")});
         Press(session.window, "cmdConvert");
         QCOMPARE(session.wallTileEditorOpenedWith.size(), std::size_t{1});
         // The editor installed its one blank WallTile in place of the earlier set.
-        QCOMPARE(vetra::Convert::InstalledWallTiles().Count(), 1);
-        QCOMPARE(vetra::Convert::InstalledWallTiles().definitions[0], vetra::WallTileEntries{});
+        QCOMPARE(session.window.InstalledWallTiles().Count(), 1);
+        QCOMPARE(session.window.InstalledWallTiles().definitions[0], vetra::WallTileEntries{});
         QVERIFY(session.window.SummaryWindow() != nullptr);
         std::vector<std::uint8_t> level = vetra::test::ReadBytes(session.dir.File("map.lvl"));
         std::vector<std::uint8_t> tileset = vetra::test::NumberedTileset();
@@ -180,6 +179,7 @@ private slots:
     // The desktop program and the command line make the same level of the same files.
     void ConvertWithWallTilesMatchesTheCommandLine() {
         Session session;
+        session.window.InstalledWallTiles() = SomeInstalledSet();
         std::string set = session.dir.Write(
             "set.wtd", std::string("WallTile#FFFFFF=0:0,0,0,0,0,0,0,0,0,0,0,0,9,0,8,7\r\n"));
         std::vector<std::uint8_t> map = vetra::test::ReadBytes(session.dir.File("map.bmp"));
@@ -206,6 +206,7 @@ private slots:
 
     void TilesetEditorPicksThroughThePickerAndEditsComments() {
         Session session;
+        session.window.InstalledWallTiles() = SomeInstalledSet();
         session.picks = {QStringLiteral("tiles.bmp"), QStringLiteral("other.bmp")};
         session.tilesetEditorSteps = {"New Source", "Save Custom", "Finished"};
         std::string saved = session.dir.File("custom.bmp");
@@ -224,6 +225,7 @@ private slots:
 
     void ClosingTheMainWindowClosesThem() {
         Session session;
+        session.window.InstalledWallTiles() = SomeInstalledSet();
         session.user.stop();
         session.windows->Picker().show();
         session.window.close();

@@ -9,12 +9,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "convert/installedwalltiles.h"
 #include "support/scratchdir.h"
 #include "tileset/tilegrid.h"
 #include "ui/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "walltiles/model/wtdfile.h"
 
 using vetra::ConverterWallTiles;
@@ -42,7 +41,8 @@ struct Editor {
     vetra::test::ScratchDir dir;
     vetra::RecordingHost host;
     vetra::ui::ScriptedDialog dialogs;
-    vetra::walltiles::Custom window{host, dialogs, kVersion};
+    ConverterWallTiles installed;
+    vetra::walltiles::Custom window{host, dialogs, installed, kVersion};
 
     Editor() {
         window.SetTilesetFile(dir.Write("tiles.bmp", vetra::test::NumberedTileset()));
@@ -101,7 +101,6 @@ Slots SlotsWith(std::initializer_list<std::pair<int, int>> slotTiles) {
 class WallTileEditorTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { vetra::Convert::SetWallTiles(ConverterWallTiles{}); }
     void FreshWindowShowsOneBlankWallTile();
     void SelectionIsPastedAndCutOffAtTheGridsEdges_data();
     void SelectionIsPastedAndCutOffAtTheGridsEdges();
@@ -283,22 +282,22 @@ void WallTileEditorTest::NavigationFollowsScrollBarAndNeighbours() {
 
 void WallTileEditorTest::CancelEmptiesTheInstalledSet() {
     Editor editor;
-    vetra::Convert::SetWallTiles(SomeInstalledSet());
+    editor.installed = SomeInstalledSet();
     editor.Press("Cancel");
     QVERIFY(!editor.window.isVisible());
     QVERIFY(editor.window.Cancelled());
-    QCOMPARE(vetra::Convert::InstalledWallTiles().Count(), 0);
+    QCOMPARE(editor.installed.Count(), 0);
 }
 
 void WallTileEditorTest::CloseBoxLeavesTheInstalledSet() {
     Editor editor;
-    vetra::Convert::SetWallTiles(SomeInstalledSet());
+    editor.installed = SomeInstalledSet();
     editor.Select({0, 0}, {0, 0});
     editor.PasteAt(0);
     editor.window.close();
     QVERIFY(!editor.window.isVisible());
     QVERIFY(editor.window.Cancelled());
-    QCOMPARE(vetra::Convert::InstalledWallTiles(), SomeInstalledSet());
+    QCOMPARE(editor.installed, SomeInstalledSet());
 }
 
 void WallTileEditorTest::OkInstallsTheSlotsInConverterOrder() {
@@ -313,7 +312,7 @@ void WallTileEditorTest::OkInstallsTheSlotsInConverterOrder() {
     QVERIFY(!editor.window.isVisible());
     QVERIFY(!editor.window.Cancelled());
 
-    const ConverterWallTiles& installed = vetra::Convert::InstalledWallTiles();
+    const ConverterWallTiles& installed = editor.installed;
     QCOMPARE(installed.Count(), 2);
     QCOMPARE(installed.diagonals, (std::vector<bool>{false, true}));
     // Entry by connection mask: slot 0 (east, south) is entry 12, slot 15 (none) entry 0, and so on.
@@ -382,12 +381,12 @@ void WallTileEditorTest::MissingTilesetCancelsAndUnreadableOneIsReported() {
     {
         Editor editor;
         editor.window.hide();
-        vetra::Convert::SetWallTiles(SomeInstalledSet());
+        editor.installed = SomeInstalledSet();
         editor.window.SetTilesetFile(editor.dir.File("missing.bmp"));
         editor.window.show();
         QTRY_VERIFY(!editor.window.isVisible());
         QVERIFY(editor.window.Cancelled());
-        QCOMPARE(vetra::Convert::InstalledWallTiles().Count(), 0);
+        QCOMPARE(editor.installed.Count(), 0);
     }
     Editor editor;
     editor.window.hide();
@@ -395,7 +394,9 @@ void WallTileEditorTest::MissingTilesetCancelsAndUnreadableOneIsReported() {
     shortFile.resize(2000);
     editor.window.SetTilesetFile(editor.dir.Write("short.bmp", shortFile));
     editor.window.show();
-    QCOMPARE(editor.host.Messages(), std::vector<std::string>{"Error in Custom Form_Activate"});
+    QCOMPARE(editor.host.Messages(),
+             std::vector<std::string>{"Could not show the tileset " + editor.dir.File("short.bmp") + " (" +
+                                      editor.dir.File("short.bmp") + ": is shorter than the tiles it declares)."});
     QCoreApplication::processEvents();
     QVERIFY(editor.window.isVisible());
 }

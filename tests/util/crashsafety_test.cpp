@@ -12,8 +12,8 @@
 
 #include "support/scratchdir.h"
 #include "util/fileio.h"
-#include "util/outcome.h"
-#include "util/recordinghost.h"
+#include "util/fileresult.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra {
@@ -69,12 +69,12 @@ Files Take(const std::string& folder) {
 struct Writer {
     std::string label;
     std::function<void(const ScratchDir& dir)> setUp;
-    std::function<Outcome(Host& host, const ScratchDir& dir)> run;
+    std::function<FileResult(RecordingHost& host, const ScratchDir& dir)> run;
 };
 
 struct Run {
     Files before, after;
-    Outcome outcome;
+    FileResult outcome;
     std::vector<std::string> messages;
     int steps = 0;
     bool fired = false;
@@ -104,13 +104,13 @@ Run RunWith(const Writer& writer, std::optional<int> failAt) {
 void SweepFaults(const Writer& writer) {
     SCOPED_TRACE(writer.label);
     Run clean = RunWith(writer, std::nullopt);
-    ASSERT_TRUE(clean.outcome.succeeded) << "the operation fails without any fault";
+    ASSERT_TRUE(clean.outcome.Done()) << "the operation fails without any fault";
     ASSERT_GE(clean.steps, 4) << "the operation wrote nothing through the safe writer";
     for (int n = 0; n < clean.steps; ++n) {
         SCOPED_TRACE("failure at step " + std::to_string(n));
         Run faulted = RunWith(writer, n);
         ASSERT_TRUE(faulted.fired);
-        EXPECT_FALSE(faulted.outcome.succeeded && faulted.messages.empty()) << "the failure went unreported";
+        EXPECT_FALSE(faulted.outcome.Done() && faulted.messages.empty()) << "the failure went unreported";
         for (const auto& [name, bytes] : faulted.after) {
             auto old = clean.before.find(name);
             auto fresh = clean.after.find(name);
@@ -125,28 +125,29 @@ void SweepFaults(const Writer& writer) {
     }
 }
 
+// Writes the bytes through the safe writer as the engine does: the file written, or the reason it was not.
+FileResult WriteThrough(Host& host, const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    FileResult result{path};
+    try {
+        WriteFileSafely(path, bytes, host.Faults());
+        result.written.push_back(path);
+    } catch (const FileError& error) {
+        result.Add({NoticeKind::WriteError, NoticeDisplay::MessageBox, path, error.Reason(), error.what()});
+        result.Mark(FileStatus::Failed);
+    }
+    return result;
+}
+
 std::vector<Writer> Writers() {
     std::vector<std::uint8_t> bytes(100000, 7);
     return {
         {"a new file", [](const ScratchDir&) {},
-         [bytes](Host& host, const ScratchDir& dir) {
-             try {
-                 WriteFileSafely(dir.File("new.lvl"), bytes, host.Faults());
-                 return Outcome::Done({dir.File("new.lvl")});
-             } catch (const FileError& error) {
-                 host.MessageBox(error.what());
-                 return Outcome::Failed();
-             }
+         [bytes](RecordingHost& host, const ScratchDir& dir) {
+             return host.Report(WriteThrough(host, dir.File("new.lvl"), bytes));
          }},
         {"a replaced file", [](const ScratchDir& dir) { dir.Write("old.lvl", std::string(5000, 'o')); },
-         [bytes](Host& host, const ScratchDir& dir) {
-             try {
-                 WriteFileSafely(dir.File("old.lvl"), bytes, host.Faults());
-                 return Outcome::Done({dir.File("old.lvl")});
-             } catch (const FileError& error) {
-                 host.MessageBox(error.what());
-                 return Outcome::Failed();
-             }
+         [bytes](RecordingHost& host, const ScratchDir& dir) {
+             return host.Report(WriteThrough(host, dir.File("old.lvl"), bytes));
          }},
     };
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/installedwalltiles.h"
 
 namespace vetra {
 namespace {
@@ -51,24 +50,22 @@ TEST(WallTileSet, AddDeleteAndClearKeepTheEditorsRules) {
     EXPECT_EQ(set.CurrentDefinition().tiles[19], 0);
 }
 
-TEST(InstalledWallTiles, SetWallTilesCopiesAndEmpties) {
+TEST(ConverterWallTiles, TheConverterOrderAndTheFirstOfTwoArrays) {
     WallTileSet set(3);
     set.Definition(2).tiles[15] = 9;  // slot 15 is entry 0
     set.Definition(2).diagonals = true;
-    Convert::SetWallTiles(set.ToConverterOrder());
-    ASSERT_EQ(Convert::InstalledWallTiles().Count(), 3);
-    EXPECT_EQ(Convert::InstalledWallTiles().definitions[2][0], 9);
-    EXPECT_TRUE(Convert::InstalledWallTiles().diagonals[2]);
+    ConverterWallTiles converted = set.ToConverterOrder();
+    ASSERT_EQ(converted.Count(), 3);
+    EXPECT_EQ(converted.definitions[2][0], 9);
+    EXPECT_TRUE(converted.diagonals[2]);
 
     const bool flags[] = {true, false};
     const WallTileEntries definitions[] = {WallTileEntries{1}, WallTileEntries{2}};
-    Convert::SetWallTiles(5, flags, definitions);  // never more than the arrays hold
-    ASSERT_EQ(Convert::InstalledWallTiles().Count(), 2);
-    Convert::SetWallTiles(1, flags, definitions);
-    EXPECT_EQ(Convert::InstalledWallTiles().Count(), 1);
-    EXPECT_EQ(Convert::InstalledWallTiles().definitions[0][0], 1);
-    Convert::SetWallTiles(0, flags, definitions);
-    EXPECT_EQ(Convert::InstalledWallTiles().Count(), 0);
+    EXPECT_EQ(ConverterWallTiles::FirstOf(5, flags, definitions).Count(), 2);  // never more than they hold
+    ConverterWallTiles one = ConverterWallTiles::FirstOf(1, flags, definitions);
+    ASSERT_EQ(one.Count(), 1);
+    EXPECT_EQ(one.definitions[0][0], 1);
+    EXPECT_EQ(ConverterWallTiles::FirstOf(0, flags, definitions).Count(), 0);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/scratchdir.h"
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
 #include "util/writefaults.h"
 
 namespace vetra {
@@ -112,10 +112,10 @@ TEST(WtdFile, SavedFileReadsBackAsTheSameSet) {
     set.Definition(1).diagonals = true;
     set.Definition(3).diagonals = true;
     std::string path = dir.File("set.wtd");
-    ASSERT_TRUE(WtdFile::Save(host, path, set).succeeded);
+    ASSERT_TRUE(host.Report(WtdFile::Save(path, set)).Done());
 
     WallTileSet loaded;
-    ASSERT_TRUE(WtdFile::DoLoad(host, path, loaded).succeeded);
+    ASSERT_TRUE(host.Report(WtdFile::DoLoad(path, loaded)).Done());
     EXPECT_EQ(loaded.LastIndex(), 3);
     for (int i = 0; i <= 3; ++i) {
         WallTileDefinition expected = set.Definition(i);
@@ -132,25 +132,29 @@ TEST(WtdFile, UnreadableFileKeepsTheSetAndSaysSo) {
     WallTileSet set(2);
     set.Definition(1).tiles[0] = 9;
     WallTileSet before = set;
-    EXPECT_FALSE(WtdFile::DoLoad(host, dir.File("missing.wtd"), set).succeeded);
-    EXPECT_FALSE(WtdFile::DoLoad(host, dir.Path(), set).succeeded);
+    EXPECT_FALSE(host.Report(WtdFile::DoLoad(dir.File("missing.wtd"), set)).Done());
+    EXPECT_FALSE(host.Report(WtdFile::DoLoad(dir.Path(), set)).Done());
     EXPECT_EQ(set, before);
-    EXPECT_EQ(host.Messages(), (std::vector<std::string>{"Error in DoLoad.", "Error in DoLoad."}));
+    EXPECT_EQ(host.Messages(),
+              (std::vector<std::string>{"Could not load the WallTile definitions " + dir.File("missing.wtd") +
+                                            ": does not exist.",
+                                        "Could not load the WallTile definitions " + dir.Path() +
+                                            ": is a folder, not a file."}));
 }
 
 struct FailRename : WriteFaults {
     bool ShouldFail(WriteStep step) override { return step == WriteStep::Rename; }
 };
 
-TEST(WtdFile, FailedSaveLeavesTheOldFileSilently) {
+TEST(WtdFile, FailedSaveLeavesTheOldFileAndSaysSo) {
     test::ScratchDir dir;
     FailRename faults;
     RecordingHost host;
-    host.SetFaults(&faults);
     std::string path = dir.Write("set.wtd", std::string("old"));
-    EXPECT_FALSE(WtdFile::Save(host, path, WallTileSet(1)).succeeded);
+    EXPECT_FALSE(host.Report(WtdFile::Save(path, WallTileSet(1), &faults)).Done());
     EXPECT_EQ(test::ReadBytes(path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
-    EXPECT_TRUE(host.Calls().empty());
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not save the WallTile definitions " + path +
+                                                        ": could not be replaced (Input/output error)."});
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"set.wtd"});
 }
 

@@ -7,7 +7,6 @@
 
 #include "util/fileerror.h"
 #include "util/fileio.h"
-#include "util/host.h"
 #include "util/splitstring.h"
 #include "util/textcodec.h"
 
@@ -140,30 +139,32 @@ std::string WallTilesText(const WallTileSet& set) {
     return TextCodec::JoinCrLf(lines);
 }
 
-Outcome DoLoad(Host& host, const std::string& path, WallTileSet& set) {
+FileResult DoLoad(const std::string& path, WallTileSet& set) {
+    FileResult result{path};
     Bytes bytes;
     try {
         bytes = ReadWholeFile(path, kWtdReadLimit);
     } catch (const FileError& error) {
-        // The box names neither the file nor the reason; the summary does.
-        host.AddText(error.what());
-        host.MessageBox("Error in DoLoad.");
-        return Outcome::Failed();
-    } catch (const std::exception&) {
-        host.MessageBox("Error in DoLoad.");
-        return Outcome::Failed();
+        result.Add({NoticeKind::ReadError, NoticeDisplay::Summary, path, error.Reason(), error.what()});
+        result.Add({NoticeKind::Failure, NoticeDisplay::MessageBox, path, error.Reason(),
+                    "Could not load the WallTile definitions " + path + ": " + error.Reason() + "."});
+        return result.Stopped();
     }
     set = ParseWallTiles(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
-    return Outcome::Done();
+    return result;
 }
 
-Outcome Save(Host& host, const std::string& path, const WallTileSet& set) {
+FileResult Save(const std::string& path, const WallTileSet& set, WriteFaults* faults) {
+    FileResult result{path};
     try {
-        WriteFileSafely(path, WallTilesText(set), host.Faults());
-    } catch (const std::exception&) {
-        return Outcome::Failed();
+        WriteFileSafely(path, WallTilesText(set), faults);
+        result.written.push_back(path);
+    } catch (const FileError& error) {
+        result.Add({NoticeKind::WriteError, NoticeDisplay::MessageBox, path, error.Reason(),
+                    "Could not save the WallTile definitions " + path + ": " + error.Reason() + "."});
+        result.Mark(FileStatus::Failed);
     }
-    return Outcome::Done({path});
+    return result;
 }
 
 }  // namespace vetra::WtdFile

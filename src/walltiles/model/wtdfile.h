@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
-#include "util/outcome.h"
+#include "util/fileresult.h"
 #include "walltiles/model/walltileset.h"
 
 namespace vetra {
 
-class Host;
+class WriteFaults;
 
 // The ".wtd" file of a WallTile set: one line "WallTile" + colour name + "=" + index + ":" + the slots in
 // editor order, separated by ",", 16 numbers or 20 with diagonals, each line ending in CR LF.
@@ -28,13 +28,13 @@ WallTileSet ParseWallTiles(std::string_view text);
 // The text of the file for a set.
 std::string WallTilesText(const WallTileSet& set);
 
-// Reads a file into the set. When the file cannot be read the host shows "Error in DoLoad.", the set is left
-// as it was, and the outcome is failed.
-Outcome DoLoad(Host& host, const std::string& path, WallTileSet& set);
+// Reads a file into the set. When the file cannot be read the set is left as it was and the result fails with
+// the reason as a summary line and the message "Could not load the WallTile definitions PATH: REASON.".
+FileResult DoLoad(const std::string& path, WallTileSet& set);
 
-// Writes the set to a file, replacing it. A failure leaves any old file whole and is reported by the outcome
-// only, as the editor's save fails silently.
-Outcome Save(Host& host, const std::string& path, const WallTileSet& set);
+// Writes the set to a file, replacing it. A failure leaves any old file whole and fails the result with the
+// message "Could not save the WallTile definitions PATH: REASON.".
+FileResult Save(const std::string& path, const WallTileSet& set, WriteFaults* faults = nullptr);
 
 }  // namespace WtdFile
 }  // namespace vetra

@@ -1,30 +1,17 @@
-// The level tools of the command line: overlay diffs and the comments embedded in tilesets.
+// The comments embedded in tilesets, from the command line.
 #include <memory>
+#include <optional>
 
 #include <CLI/CLI.hpp>
 
 #include "cli/commandcontext.h"
 #include "cli/commands.h"
 #include "convert/comments.h"
-#include "convert/makediff.h"
-#include "convert/overlay.h"
-#include "util/batch.h"
 #include "util/fileio.h"
-#include "util/filenameext.h"
 #include "util/textcodec.h"
 
 namespace vetra::cli {
 namespace {
-
-struct OverlayArguments {
-    std::string overlay;
-    std::vector<std::string> levels;
-};
-
-struct DiffArguments {
-    std::string unaltered;
-    std::string edited;
-};
 
 struct InfoArguments {
     std::string file;
@@ -33,37 +20,6 @@ struct InfoArguments {
     bool keepOriginal = false;
 };
 
-// The GUI's dialogs only offer .lvl files; here a wrong name is a usage error.
-bool IsLevelName(CommandContext& context, const std::string& path) {
-    if (FileNameExt::HasExtension(path, ".lvl")) return true;
-    context.UsageError(WrongExtensionText(path, ".lvl"));
-    return false;
-}
-
-void AddOverlay(CLI::App& app, CommandContext& context) {
-    auto arguments = std::make_shared<OverlayArguments>();
-    CLI::App* command = app.add_subcommand("overlay", "Lay an overlay diff over levels (the Overlay button)");
-    command->add_option("--overlay", arguments->overlay, "The overlay, a .lvl file")->required();
-    command->add_option("levels", arguments->levels, "Levels to overlay; each result goes to a new file beside it")
-        ->required();
-    command->callback([&context, arguments] {
-        if (!IsLevelName(context, arguments->overlay)) return;
-        context.RunOperation(arguments->levels, Convert::OverlayOperation(context.host, std::make_shared<std::string>(arguments->overlay)));
-    });
-}
-
-void AddDiff(CLI::App& app, CommandContext& context) {
-    auto arguments = std::make_shared<DiffArguments>();
-    CLI::App* command = app.add_subcommand(
-        "diff", "Write the tiles an edited level adds or changes to a new file beside the unaltered one (Make Diff)");
-    command->add_option("unaltered", arguments->unaltered, "The original, unaltered level")->required();
-    command->add_option("edited", arguments->edited, "The hand-edited, modified level")->required();
-    command->callback([&context, arguments] {
-        if (!IsLevelName(context, arguments->unaltered) || !IsLevelName(context, arguments->edited)) return;
-        context.Finish(Convert::DiffLevels(context.host, arguments->unaltered, arguments->edited));
-    });
-}
-
 // The file must be there; a message and the failure status otherwise.
 bool Readable(CommandContext& context, const std::string& path) {
     try {
@@ -71,7 +27,7 @@ bool Readable(CommandContext& context, const std::string& path) {
         return true;
     } catch (const FileError& error) {
         context.host.MessageBox(error.what());
-        context.Finish(Outcome::Failed());
+        context.Failed();
         return false;
     }
 }
@@ -82,7 +38,7 @@ bool HasTileset(CommandContext& context, const std::string& path, bool failWitho
     if (!failWithout) return false;
     // The box does not say which file; on the command line that is needed.
     context.host.AddText(path + " does not begin with a tileset.");
-    context.Finish(Outcome::Failed());
+    context.Failed();
     return false;
 }
 
@@ -108,14 +64,21 @@ std::optional<std::string> NewText(CommandContext& context, const InfoArguments&
             utf8 = TextCodec::StripUtf8Bom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         } catch (const FileError& error) {
             context.host.MessageBox(error.what());
-            context.Finish(Outcome::Failed());
+            context.Failed();
             return std::nullopt;
         }
     }
     return TextCodec::Utf8ToCp1252(CrLfText(utf8));
 }
 
-void AddInfo(CLI::App& app, CommandContext& context) {
+void AddKeepOriginal(CLI::App& command, InfoArguments& arguments) {
+    command.add_flag("--keep-original", arguments.keepOriginal,
+                     "Write the result to a new file beside it (Don't Overwrite Files)");
+}
+
+}  // namespace
+
+void AddInfoCommands(CLI::App& app, CommandContext& context) {
     auto arguments = std::make_shared<InfoArguments>();
     CLI::App* info = app.add_subcommand("info", "The comments embedded in a tileset, alone or at the head of a level");
     info->require_subcommand(1);
@@ -131,32 +94,20 @@ void AddInfo(CLI::App& app, CommandContext& context) {
     edit->add_option("file", arguments->file, "A .lvl or .bmp file")->required();
     auto* text = edit->add_option("--text", arguments->text, "The new comments");
     edit->add_option("--text-file", arguments->textFile, "A UTF-8 text file holding the new comments")->excludes(text);
-    edit->add_flag("--keep-original", arguments->keepOriginal,
-                   "Write the result to a new file beside it (Don't Overwrite Files)");
+    AddKeepOriginal(*edit, *arguments);
     edit->callback([&context, arguments] {
         std::optional<std::string> newText = NewText(context, *arguments);
         if (!newText || !Readable(context, arguments->file) || !HasTileset(context, arguments->file, true)) return;
-        context.host.SetOption(Option::DontOverwriteFiles, arguments->keepOriginal);
-        context.Finish(Convert::EditInfo(context.host, arguments->file, *newText));
+        context.Finish(Convert::EditInfo(context.host, arguments->file, *newText, arguments->keepOriginal));
     });
 
     CLI::App* wipe = info->add_subcommand("wipe", "Remove the comments (Wipe Info)");
     wipe->add_option("file", arguments->file, "A .lvl or .bmp file")->required();
-    wipe->add_flag("--keep-original", arguments->keepOriginal,
-                   "Write the result to a new file beside it (Don't Overwrite Files)");
+    AddKeepOriginal(*wipe, *arguments);
     wipe->callback([&context, arguments] {
         if (!Readable(context, arguments->file) || !HasTileset(context, arguments->file, false)) return;
-        context.host.SetOption(Option::DontOverwriteFiles, arguments->keepOriginal);
-        context.Finish(Convert::WipeInfo(context.host, arguments->file));
+        context.Finish(Convert::WipeInfo(context.host, arguments->file, arguments->keepOriginal));
     });
-}
-
-}  // namespace
-
-void AddLevelCommands(CLI::App& app, CommandContext& context) {
-    AddOverlay(app, context);
-    AddDiff(app, context);
-    AddInfo(app, context);
 }
 
 }  // namespace vetra::cli

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
+#include "util/fileresult.h"
 #include "util/host.h"
 
 namespace vetra {
 
-// A host that keeps every call in order, for tests and benchmarks. Answers and option values are set up front.
+// A host that keeps every call in order, for tests and benchmarks. Results reported through it go through the
+// front ends' own formatter, so a test sees the lines and messages a user would.
 class RecordingHost : public Host {
 public:
-    enum class Kind { SetTitle, RestoreTitle, ClearText, AddText, MessageBox, AskOkCancel, DoEvents };
+    enum class Kind { SetTitle, RestoreTitle, ClearText, AddText, MessageBox, DoEvents };
     struct Call {
         Kind kind;
         std::string text;
@@ -23,14 +24,13 @@ public:
     void ClearText() override;
     void AddText(const std::string& text) override;
     void MessageBox(const std::string& text) override;
-    bool AskOkCancel(const std::string& text) override;
     void DoEvents() override;
-    bool OptionValue(Option option) const override;
     WriteFaults* Faults() override { return faults_; }
 
-    void SetOption(Option option, bool value) { options_[option] = value; }
-    void SetAnswer(bool ok) { answer_ = ok; }
     void SetFaults(WriteFaults* faults) { faults_ = faults; }
+
+    // Shows the result as the front ends do (summary lines, message boxes) and gives it back.
+    FileResult Report(FileResult result);
 
     const std::vector<Call>& Calls() const { return calls_; }
     // The texts of the calls of one kind, in order.
@@ -42,8 +42,6 @@ public:
 
 private:
     std::vector<Call> calls_;
-    std::map<Option, bool> options_;
-    bool answer_ = true;
     WriteFaults* faults_ = nullptr;
 };
 

@@ -1,4 +1,6 @@
-#include "util/recordinghost.h"
+#include "support/recordinghost.h"
+
+#include "util/resultreport.h"
 
 namespace vetra {
 
@@ -7,17 +9,11 @@ void RecordingHost::RestoreTitle() { calls_.push_back({Kind::RestoreTitle, {}});
 void RecordingHost::ClearText() { calls_.push_back({Kind::ClearText, {}}); }
 void RecordingHost::AddText(const std::string& text) { calls_.push_back({Kind::AddText, text}); }
 void RecordingHost::MessageBox(const std::string& text) { calls_.push_back({Kind::MessageBox, text}); }
-
-bool RecordingHost::AskOkCancel(const std::string& text) {
-    calls_.push_back({Kind::AskOkCancel, text});
-    return answer_;
-}
-
 void RecordingHost::DoEvents() { calls_.push_back({Kind::DoEvents, {}}); }
 
-bool RecordingHost::OptionValue(Option option) const {
-    auto found = options_.find(option);
-    return found != options_.end() && found->second;
+FileResult RecordingHost::Report(FileResult result) {
+    ReportFile(*this, result);
+    return result;
 }
 
 std::vector<std::string> RecordingHost::Texts(Kind kind) const {

@@ -1,0 +1,66 @@
+// The commands that make one new file: a blank map, a blank tileset, a diff of two levels.
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <string>
+
+#include "cli/commandcontext.h"
+#include "cli/commands.h"
+#include "convert/blankmap.h"
+#include "convert/blanktileset.h"
+#include "convert/makediff.h"
+#include "util/batch.h"
+#include "util/filenameext.h"
+
+namespace vetra::cli {
+namespace {
+
+// A command that writes one named file with the engine, then says what its button's message box says.
+void AddBlankFileCommand(CLI::App& app, CommandContext& context, const char* name, const char* description,
+                         FileResult (*make)(Progress&, const std::string&), const char* completion) {
+    auto* command = app.add_subcommand(name, description);
+    auto out = std::make_shared<std::string>();
+    command->add_option("OUT", *out, "The bitmap to create; an existing file is replaced")->required();
+    command->callback([&context, out, make, completion] {
+        FileResult result = make(context.host, *out);
+        if (result.Done()) context.host.MessageBox(completion);
+        context.Finish(result);
+    });
+}
+
+// The desktop program's dialogs only offer .lvl files; here a wrong name is a usage error.
+bool IsLevelName(CommandContext& context, const std::string& path) {
+    if (FileNameExt::HasExtension(path, ".lvl")) return true;
+    context.UsageError(WrongExtension(path, ".lvl").text);
+    return false;
+}
+
+struct DiffArguments {
+    std::string unaltered;
+    std::string edited;
+};
+
+void AddDiff(CLI::App& app, CommandContext& context) {
+    auto arguments = std::make_shared<DiffArguments>();
+    CLI::App* command = app.add_subcommand(
+        "diff", "Write the tiles an edited level adds or changes to a new file beside the unaltered one (Make Diff)");
+    command->add_option("unaltered", arguments->unaltered, "The original, unaltered level")->required();
+    command->add_option("edited", arguments->edited, "The hand-edited, modified level")->required();
+    command->callback([&context, arguments] {
+        if (!IsLevelName(context, arguments->unaltered) || !IsLevelName(context, arguments->edited)) return;
+        FileResult result = Convert::DiffLevels(context.host, arguments->unaltered, arguments->edited);
+        for (const std::string& path : result.written) context.host.ReportCreated(path);
+        if (!result.Done()) context.Failed();
+    });
+}
+
+}  // namespace
+
+void AddFileCommands(CLI::App& app, CommandContext& context) {
+    AddBlankFileCommand(app, context, "new-map", "Create a blank map bitmap (New Map)", Convert::MakeBlankMap,
+                        "Blank map bitmap created.");
+    AddBlankFileCommand(app, context, "new-tiles", "Create a blank tileset bitmap (New Tiles)",
+                        Convert::MakeBlankTileset, "Blank tileset created.");
+    AddDiff(app, context);
+}
+
+}  // namespace vetra::cli
