@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "convert/converterwalltiles.h"
+#include "walltiles/model/converterwalltiles.h"
 
 // Inputs the targets build from fuzzed bytes where wholly random bytes would almost never get past the first
 // check of a reader.

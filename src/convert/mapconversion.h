@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "convert/converterwalltiles.h"
+#include "walltiles/model/converterwalltiles.h"
 #include "util/batchoperation.h"
 #include "util/fileio.h"
 #include "util/fileresult.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/converterwalltiles.h"
+#include "walltiles/model/converterwalltiles.h"
 #include "formats/tilerecord.h"
 #include "util/fileio.h"
 #include "util/fileresult.h"

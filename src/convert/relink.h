@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "convert/converterwalltiles.h"
+#include "walltiles/model/converterwalltiles.h"
 #include "util/batchoperation.h"
 #include "util/fileresult.h"
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "convert/converterwalltiles.h"
+#include "walltiles/model/converterwalltiles.h"
 #include "convert/mapcell.h"
 #include "util/progresstitle.h"
 #include "convert/walltilemember.h"

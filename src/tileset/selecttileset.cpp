@@ -12,10 +12,10 @@
 
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
-#include "tileset/tilegrid.h"
+#include "widgets/tilegrid.h"
 #include "tileset/tilesetpreview.h"
-#include "tileset/twips.h"
-#include "ui/filedialog.h"
+#include "widgets/twips.h"
+#include "widgets/filedialog.h"
 
 namespace vetra::tileset {
 namespace {
@@ -71,10 +71,10 @@ QPushButton* Button(const QString& caption, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-SelectTileset::SelectTileset(ui::FileDialog& dialogs, Context context, QWidget* parent)
+SelectTileset::SelectTileset(widgets::FileDialog& dialogs, Context context, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), context_(std::move(context)), directory_(QDir::currentPath()) {
     setWindowTitle(QStringLiteral("Select tileset"));
-    setFixedSize(Twips(7590), Twips(4800));
+    setFixedSize(widgets::Twips(7590), widgets::Twips(4800));
     BuildControls();
     fileType_->setCurrentIndex(0);
     FileType_Click(0);
@@ -83,32 +83,32 @@ SelectTileset::SelectTileset(ui::FileDialog& dialogs, Context context, QWidget* 
 void SelectTileset::BuildControls() {
     auto* label = new QLabel(QStringLiteral("Get tileset from file of type:"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setGeometry(TwipsRect(30, 0, 2775, 240));
+    label->setGeometry(widgets::TwipsRect(30, 0, 2775, 240));
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
 
     fileType_ = new QComboBox(this);
     fileType_->setObjectName(QStringLiteral("FileType"));
-    fileType_->setGeometry(Twips(30), Twips(270), Twips(2940), fileType_->sizeHint().height());
+    fileType_->setGeometry(widgets::Twips(30), widgets::Twips(270), widgets::Twips(2940), fileType_->sizeHint().height());
     for (const char* type : kFileTypes) fileType_->addItem(QString::fromLatin1(type));
     connect(fileType_, &QComboBox::currentIndexChanged, this, &SelectTileset::FileType_Click);
 
     file_ = new QListWidget(this);
     file_->setObjectName(QStringLiteral("File"));
-    file_->setGeometry(TwipsRect(15, 600, 2970, 4185));
+    file_->setGeometry(widgets::TwipsRect(15, 600, 2970, 4185));
     connect(file_, &QListWidget::itemClicked, this, &SelectTileset::File_Click);
     connect(file_, &QListWidget::currentRowChanged, this, &SelectTileset::File_Click);
     connect(file_, &QListWidget::itemDoubleClicked, this, &SelectTileset::File_DblClick);
 
-    preview_ = new TileGrid(QSize(304, 160), this);
+    preview_ = new widgets::TileGrid(QSize(304, 160), this);
     preview_->setObjectName(QStringLiteral("Preview"));
-    preview_->move(Twips(3000), Twips(45));
+    preview_->move(widgets::Twips(3000), widgets::Twips(45));
     preview_->hide();
 
     notValid_ = new QLabel(QStringLiteral("Not a valid tileset."), this);
     notValid_->setObjectName(QStringLiteral("lblNotValid"));
-    notValid_->setGeometry(TwipsRect(4005, 675, 2400, 1095));
+    notValid_->setGeometry(widgets::TwipsRect(4005, 675, 2400, 1095));
     notValid_->setWordWrap(true);
     notValid_->setAlignment(Qt::AlignCenter);
     QFont large = notValid_->font();
@@ -118,21 +118,21 @@ void SelectTileset::BuildControls() {
 
     dir_ = new QListWidget(this);
     dir_->setObjectName(QStringLiteral("Dir"));
-    dir_->setGeometry(TwipsRect(3000, 2520, 4560, 1890));
+    dir_->setGeometry(widgets::TwipsRect(3000, 2520, 4560, 1890));
     connect(dir_, &QListWidget::itemActivated, this, &SelectTileset::Dir_Change);
 
     drive_ = new QComboBox(this);
     drive_->setObjectName(QStringLiteral("Drive"));
-    drive_->setGeometry(Twips(3000), Twips(4455), Twips(2280), drive_->sizeHint().height());
+    drive_->setGeometry(widgets::Twips(3000), widgets::Twips(4455), widgets::Twips(2280), drive_->sizeHint().height());
     connect(drive_, &QComboBox::activated, this, &SelectTileset::Drive_Change);
 
-    QPushButton* cancel = Button(QStringLiteral("Cancel"), TwipsRect(5310, 4455, 750, 315), this);
+    QPushButton* cancel = Button(QStringLiteral("Cancel"), widgets::TwipsRect(5310, 4455, 750, 315), this);
     cancel->setObjectName(QStringLiteral("Cancel"));
     connect(cancel, &QPushButton::clicked, this, &SelectTileset::Cancel_Click);
-    QPushButton* browse = Button(QStringLiteral("Browse"), TwipsRect(6060, 4455, 750, 315), this);
+    QPushButton* browse = Button(QStringLiteral("Browse"), widgets::TwipsRect(6060, 4455, 750, 315), this);
     browse->setObjectName(QStringLiteral("Browse"));
     connect(browse, &QPushButton::clicked, this, &SelectTileset::Browse_Click);
-    QPushButton* ok = Button(QStringLiteral("OK"), TwipsRect(6810, 4455, 750, 315), this);
+    QPushButton* ok = Button(QStringLiteral("OK"), widgets::TwipsRect(6810, 4455, 750, 315), this);
     ok->setObjectName(QStringLiteral("OK"));
     connect(ok, &QPushButton::clicked, this, &SelectTileset::OK_Click);
 }

@@ -11,13 +11,12 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-namespace vetra::ui {
+namespace vetra::widgets {
 class FileDialog;
-}
+class TileGrid;
+}  // namespace vetra::widgets
 
 namespace vetra::tileset {
-
-class TileGrid;
 
 // The tileset picker "Select tileset": drive, directory and file lists, a check of each clicked file (a
 // bitmap 304 pixels wide, or a level that begins with one) with a preview, and for the WallTile operations
@@ -35,7 +34,7 @@ public:
         std::function<bool(const std::string& tilesetFile)> wallTileEditor;
     };
 
-    SelectTileset(ui::FileDialog& dialogs, Context context, QWidget* parent = nullptr);
+    SelectTileset(widgets::FileDialog& dialogs, Context context, QWidget* parent = nullptr);
 
     // True from each showing until OK succeeds.
     bool Cancelled() const { return cancelled_; }
@@ -70,7 +69,7 @@ private:
     void OK_Click();
     void Cancel_Click();
 
-    ui::FileDialog& dialogs_;
+    widgets::FileDialog& dialogs_;
     Context context_;
     bool cancelled_ = true;
     std::string tilesetFile_;
@@ -81,7 +80,7 @@ private:
     QListWidget* dir_ = nullptr;
     QListWidget* file_ = nullptr;
     QComboBox* fileType_ = nullptr;
-    TileGrid* preview_ = nullptr;
+    widgets::TileGrid* preview_ = nullptr;
     QLabel* notValid_ = nullptr;
 };
 

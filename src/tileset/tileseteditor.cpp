@@ -11,12 +11,12 @@
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 #include "formats/tiles.h"
-#include "tileset/indexedimage.h"
-#include "tileset/statushints.h"
-#include "tileset/tilegrid.h"
-#include "tileset/toolicons.h"
-#include "tileset/twips.h"
-#include "ui/filedialog.h"
+#include "widgets/indexedimage.h"
+#include "widgets/statushints.h"
+#include "widgets/tilegrid.h"
+#include "widgets/toolicons.h"
+#include "widgets/twips.h"
+#include "widgets/filedialog.h"
 
 namespace vetra::tileset {
 namespace {
@@ -45,9 +45,9 @@ void Order(int& low, int& high) {
     if (low > high) std::swap(low, high);
 }
 
-QImage Picture(const TilesetBytes& tileset) {
+QImage Picture(const widgets::TilesetBytes& tileset) {
     if (tileset.Empty()) return {};
-    return IndexedImage(std::span(tileset.head).subspan(54, kPaletteSize), tileset.pixels, 304, 160);
+    return widgets::IndexedImage(std::span(tileset.head).subspan(54, kPaletteSize), tileset.pixels, 304, 160);
 }
 
 std::string ErrorDetails(int number, const std::string& description) {
@@ -62,7 +62,7 @@ QLabel* Caption(const QString& text, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-Tileset::Tileset(ui::FileDialog& dialogs, Hooks hooks, QWidget* parent)
+Tileset::Tileset(widgets::FileDialog& dialogs, Hooks hooks, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), hooks_(std::move(hooks)) {
     setWindowTitle(QStringLiteral("Custom Tileset Creation"));
     setMouseTracking(true);
@@ -74,30 +74,30 @@ Tileset::Tileset(ui::FileDialog& dialogs, Hooks hooks, QWidget* parent)
 void Tileset::BuildControls() {
     statusBar_ = new QStatusBar(this);
     statusBar_->setSizeGripEnabled(false);
-    auto* hints = new StatusHints(statusBar_, this);
+    auto* hints = new widgets::StatusHints(statusBar_, this);
     hints->Add(statusBar_, kVersionText);
 
-    Caption(QStringLiteral("Custom Tileset"), TwipsRect(0, 0, 2400, 270), this);
-    Caption(QStringLiteral("No tileset loaded."), QRect(0, Twips(270), 304, 160), this)
+    Caption(QStringLiteral("Custom Tileset"), widgets::TwipsRect(0, 0, 2400, 270), this);
+    Caption(QStringLiteral("No tileset loaded."), QRect(0, widgets::Twips(270), 304, 160), this)
         ->setAlignment(Qt::AlignCenter);
-    customImage_ = new TileGrid(QSize(304, 160), this);
+    customImage_ = new widgets::TileGrid(QSize(304, 160), this);
     customImage_->setObjectName(QStringLiteral("CustomTileset"));
-    customImage_->move(0, Twips(270));
-    connect(customImage_, &TileGrid::Pressed, this, &Tileset::Custom_MouseDown);
-    connect(customImage_, &TileGrid::Moved, this, &Tileset::Custom_MouseMove);
-    connect(customImage_, &TileGrid::Released, this, &Tileset::Custom_MouseUp);
+    customImage_->move(0, widgets::Twips(270));
+    connect(customImage_, &widgets::TileGrid::Pressed, this, &Tileset::Custom_MouseDown);
+    connect(customImage_, &widgets::TileGrid::Moved, this, &Tileset::Custom_MouseMove);
+    connect(customImage_, &widgets::TileGrid::Released, this, &Tileset::Custom_MouseUp);
 
-    Caption(QStringLiteral("Source Tileset"), TwipsRect(0, 2670, 2400, 300), this);
-    Caption(QStringLiteral("No tileset loaded."), QRect(0, Twips(2970), 304, 160), this)
+    Caption(QStringLiteral("Source Tileset"), widgets::TwipsRect(0, 2670, 2400, 300), this);
+    Caption(QStringLiteral("No tileset loaded."), QRect(0, widgets::Twips(2970), 304, 160), this)
         ->setAlignment(Qt::AlignCenter);
-    sourceImage_ = new TileGrid(QSize(304, 160), this);
+    sourceImage_ = new widgets::TileGrid(QSize(304, 160), this);
     sourceImage_->setObjectName(QStringLiteral("SourceTileset"));
-    sourceImage_->move(0, Twips(2970));
-    connect(sourceImage_, &TileGrid::Pressed, this, &Tileset::Source_MouseDown);
-    connect(sourceImage_, &TileGrid::Moved, this, &Tileset::Source_MouseMove);
-    connect(sourceImage_, &TileGrid::Released, this, &Tileset::Source_MouseUp);
+    sourceImage_->move(0, widgets::Twips(2970));
+    connect(sourceImage_, &widgets::TileGrid::Pressed, this, &Tileset::Source_MouseDown);
+    connect(sourceImage_, &widgets::TileGrid::Moved, this, &Tileset::Source_MouseMove);
+    connect(sourceImage_, &widgets::TileGrid::Released, this, &Tileset::Source_MouseUp);
 
-    for (TileGrid* grid : {customImage_, sourceImage_}) {
+    for (widgets::TileGrid* grid : {customImage_, sourceImage_}) {
         auto* separator = new QFrame(this);
         separator->setFrameShape(QFrame::HLine);
         separator->setGeometry(0, grid->y() - 1, 304, 1);
@@ -106,16 +106,16 @@ void Tileset::BuildControls() {
         separator->setGeometry(0, grid->y() + 160, 304, 1);
     }
 
-    connect(Tool(ToolIcons::Swap(), QStringLiteral("Swap"), QStringLiteral("Swap Custom And Source Tilesets"),
+    connect(Tool(widgets::ToolIcons::Swap(), QStringLiteral("Swap"), QStringLiteral("Swap Custom And Source Tilesets"),
                  3240),
             &QToolButton::clicked, this, &Tileset::Swap_Click);
-    connect(Tool(ToolIcons::Recolor(), QStringLiteral("Recolor"),
+    connect(Tool(widgets::ToolIcons::Recolor(), QStringLiteral("Recolor"),
                  QStringLiteral("Use Current Source Palette."), 3570),
             &QToolButton::clicked, this, &Tileset::Recolor_Click);
-    connect(Tool(ToolIcons::Drop(), QStringLiteral("Drop"), QStringLiteral("Copy Custom Tileset To Source"),
+    connect(Tool(widgets::ToolIcons::Drop(), QStringLiteral("Drop"), QStringLiteral("Copy Custom Tileset To Source"),
                  3900),
             &QToolButton::clicked, this, &Tileset::Drop_Click);
-    connect(Tool(ToolIcons::Hole(), QStringLiteral("Hole"),
+    connect(Tool(widgets::ToolIcons::Hole(), QStringLiteral("Hole"),
                  QString::fromStdString("0 - " + Tiles::TileTypeName(0)), 4230),
             &QToolButton::clicked, this, &Tileset::Hole_Click);
 
@@ -128,8 +128,8 @@ void Tileset::BuildControls() {
     connect(Command(QStringLiteral("Finished"), QStringLiteral("Finshed Editing Tilesets."), 3420),
             &QPushButton::clicked, this, &Tileset::cmdFinished_Click);
 
-    int height = Twips(5400 + 330) + 2 + statusBar_->sizeHint().height();
-    setFixedSize(Twips(4560), height);
+    int height = widgets::Twips(5400 + 330) + 2 + statusBar_->sizeHint().height();
+    setFixedSize(widgets::Twips(4560), height);
     statusBar_->setGeometry(0, height - statusBar_->sizeHint().height(), width(),
                             statusBar_->sizeHint().height());
     ShowVersion();
@@ -138,10 +138,10 @@ void Tileset::BuildControls() {
 QPushButton* Tileset::Command(const QString& caption, const QString& hint, int left) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(caption);
-    button->setGeometry(TwipsRect(left, 5400, 1140, 330));
+    button->setGeometry(widgets::TwipsRect(left, 5400, 1140, 330));
     button->setAutoDefault(false);
     button->setToolTip(hint);
-    findChild<StatusHints*>()->Add(button, hint);
+    findChild<widgets::StatusHints*>()->Add(button, hint);
     return button;
 }
 
@@ -149,9 +149,9 @@ QToolButton* Tileset::Tool(const QIcon& icon, const QString& name, const QString
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setIcon(icon);
-    button->setGeometry(TwipsRect(left, 2670, 300, 300));
+    button->setGeometry(widgets::TwipsRect(left, 2670, 300, 300));
     button->setToolTip(hint);
-    findChild<StatusHints*>()->Add(button, hint);
+    findChild<widgets::StatusHints*>()->Add(button, hint);
     return button;
 }
 
@@ -178,21 +178,21 @@ void Tileset::Activate() {
 
 bool Tileset::DoLoad() {
     // Read as 8-bit pixels, a tileset of another layout would come out as noise and be saved so.
-    if (!HoldsRaw8BitPixels(fileName_)) {
+    if (!widgets::HoldsRaw8BitPixels(fileName_)) {
         dialogs_.MessageBox(fileName_ +
                             " is not an 8-bit uncompressed tileset; the tileset editor cannot edit it.");
         return false;
     }
-    TilesetBytes loaded;
+    widgets::TilesetBytes loaded;
     try {
-        loaded = ReadTilesetBytes(fileName_);
+        loaded = widgets::ReadTilesetBytes(fileName_);
     } catch (const FileError& error) {
         dialogs_.MessageBox("Error in DoLoad!" + ErrorDetails(FileExists(fileName_) ? 62 : 53, error.what()));
         return false;
     }
-    if (loaded.head[22] / 16 < kRows) DescribeFullTileset(loaded.head);
+    if (loaded.head[22] / 16 < kRows) widgets::DescribeFullTileset(loaded.head);
     source_ = std::move(loaded);
-    spare_.head.resize(kTilesetHeadSize);
+    spare_.head.resize(widgets::kTilesetHeadSize);
     spare_.pixels.resize(kTilesetPixelSize);
     MakeBottomPicture();
     if (!custom_.Empty() && custom_.head[0] == 'B') return true;
@@ -222,7 +222,7 @@ void Tileset::DoMakePicture(const std::string& path) {
 }
 
 void Tileset::ShowTileName(QPoint pixel) {
-    int n = TileGrid::TileOf(pixel.y()) * kColumns + TileGrid::TileOf(pixel.x()) + 1;
+    int n = widgets::TileGrid::TileOf(pixel.y()) * kColumns + widgets::TileGrid::TileOf(pixel.x()) + 1;
     statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + Tiles::TileTypeName(n)));
 }
 
@@ -230,23 +230,23 @@ void Tileset::Source_MouseDown(QPoint pixel, Qt::MouseButton) {
     if (source_.Empty()) return;
     draggingSource_ = true;
     fromCustom_ = false;
-    x0_ = x1_ = TileGrid::TileOf(pixel.x());
-    y0_ = y1_ = TileGrid::TileOf(pixel.y());
+    x0_ = x1_ = widgets::TileGrid::TileOf(pixel.x());
+    y0_ = y1_ = widgets::TileGrid::TileOf(pixel.y());
     sourceImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
 void Tileset::Source_MouseMove(QPoint pixel) {
     ShowTileName(pixel);
     if (!draggingSource_) return;
-    x1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     sourceImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
 void Tileset::Source_MouseUp(QPoint pixel, Qt::MouseButton) {
     if (!draggingSource_) return;
-    x1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     sourceImage_->HideSelection();
     draggingSource_ = false;
 }
@@ -254,23 +254,23 @@ void Tileset::Source_MouseUp(QPoint pixel, Qt::MouseButton) {
 void Tileset::Custom_MouseDown(QPoint pixel, Qt::MouseButton) {
     if (custom_.Empty()) return;
     draggingCustom_ = true;
-    cx0_ = cx1_ = TileGrid::TileOf(pixel.x());
-    cy0_ = cy1_ = TileGrid::TileOf(pixel.y());
+    cx0_ = cx1_ = widgets::TileGrid::TileOf(pixel.x());
+    cy0_ = cy1_ = widgets::TileGrid::TileOf(pixel.y());
     customImage_->DrawSelection(cx0_, cy0_, cx1_, cy1_);
 }
 
 void Tileset::Custom_MouseMove(QPoint pixel) {
     ShowTileName(pixel);
     if (!draggingCustom_) return;
-    cx1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    cy1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    cx1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    cy1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     customImage_->DrawSelection(cx0_, cy0_, cx1_, cy1_);
 }
 
 void Tileset::Custom_MouseUp(QPoint pixel, Qt::MouseButton button) {
     if (!draggingCustom_) return;
-    cx1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    cy1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    cx1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    cy1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     customImage_->HideSelection();
     draggingCustom_ = false;
     if (button == Qt::LeftButton) return CopyTiles();
@@ -360,7 +360,7 @@ void Tileset::cmdClear_Click() {
     sourceImage_->SetImage(QImage());
     fileName_.clear();
     modified_ = false;
-    custom_ = source_ = spare_ = TilesetBytes();
+    custom_ = source_ = spare_ = widgets::TilesetBytes();
     saveCustom_->setEnabled(false);
 }
 

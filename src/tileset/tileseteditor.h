@@ -5,20 +5,19 @@
 #include <optional>
 #include <string>
 
-#include "tileset/tilesetbytes.h"
+#include "widgets/tilesetbytes.h"
 
 class QLabel;
 class QPushButton;
 class QStatusBar;
 class QToolButton;
 
-namespace vetra::ui {
+namespace vetra::widgets {
 class FileDialog;
-}
+class TileGrid;
+}  // namespace vetra::widgets
 
 namespace vetra::tileset {
-
-class TileGrid;
 
 // The tileset editor "Custom Tileset Creation": composes a custom tileset out of tiles dragged from a source
 // tileset or from itself, and saves it as a bitmap. Every failure is reported in a message box of the common
@@ -34,14 +33,14 @@ public:
         std::function<void(const std::string& file)> editComments;
     };
 
-    Tileset(ui::FileDialog& dialogs, Hooks hooks, QWidget* parent = nullptr);
+    Tileset(widgets::FileDialog& dialogs, Hooks hooks, QWidget* parent = nullptr);
 
     // The source file to load when the window is shown.
     void SetFileName(const std::string& path) { fileName_ = path; }
 
     // What the window holds, for its owner and tests.
-    const TilesetBytes& Custom() const { return custom_; }
-    const TilesetBytes& Source() const { return source_; }
+    const widgets::TilesetBytes& Custom() const { return custom_; }
+    const widgets::TilesetBytes& Source() const { return source_; }
     bool Modified() const { return modified_; }
 
 protected:
@@ -81,18 +80,18 @@ private:
     void cmdClear_Click();
     void cmdFinished_Click();
 
-    ui::FileDialog& dialogs_;
+    widgets::FileDialog& dialogs_;
     Hooks hooks_;
     std::string fileName_;
     bool modified_ = false;
-    TilesetBytes custom_, source_, spare_;
+    widgets::TilesetBytes custom_, source_, spare_;
     int x0_ = -1, y0_ = -1, x1_ = -1, y1_ = -1;
     bool fromCustom_ = false;
     int cx0_ = 0, cy0_ = 0, cx1_ = 0, cy1_ = 0;
     bool draggingSource_ = false, draggingCustom_ = false;
 
-    TileGrid* customImage_ = nullptr;
-    TileGrid* sourceImage_ = nullptr;
+    widgets::TileGrid* customImage_ = nullptr;
+    widgets::TileGrid* sourceImage_ = nullptr;
     QPushButton* saveCustom_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
 };

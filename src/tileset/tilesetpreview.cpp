@@ -6,7 +6,7 @@
 #include <span>
 
 #include "formats/bitmapheader.h"
-#include "tileset/indexedimage.h"
+#include "widgets/indexedimage.h"
 
 namespace vetra::tileset {
 namespace {
@@ -34,7 +34,7 @@ std::optional<QImage> Plain8BitPreview(QFile& file, const BitmapInfo& info, int 
     if (!file.seek(static_cast<qint64>(info.pixelOffset + rowBytes * (info.height - rows))))
         return std::nullopt;
     QByteArray pixels = file.read(static_cast<qint64>(rowBytes * rows));
-    QImage image = IndexedImage(Bytes(palette), Bytes(pixels), static_cast<int>(rowBytes), rows);
+    QImage image = widgets::IndexedImage(Bytes(palette), Bytes(pixels), static_cast<int>(rowBytes), rows);
     if (image.isNull()) return std::nullopt;
     return image.copy(0, 0, info.width, rows);
 }

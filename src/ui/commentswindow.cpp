@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "convert/comments.h"
-#include "ui/filedialog.h"
+#include "widgets/filedialog.h"
 #include "util/host.h"
 #include "util/resultreport.h"
 #include "util/textcodec.h"
@@ -113,7 +113,7 @@ frmComments& CommentsWindow(Host& host, QWidget* owner, const KeepOriginal& keep
     return window != nullptr ? *window : *new frmComments(host, keepOriginal, owner);
 }
 
-void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable,
+void FileInfo(Host& host, widgets::FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable,
               const KeepOriginal& keepOriginal) {
     bool wipe = selectedFormat < 0;
     int filterIndex = std::abs(selectedFormat);

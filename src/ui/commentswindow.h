@@ -12,9 +12,11 @@ namespace vetra {
 class Host;
 }
 
-namespace vetra::ui {
-
+namespace vetra::widgets {
 class FileDialog;
+}  // namespace vetra::widgets
+
+namespace vetra::ui {
 
 // Tells, at the moment a write starts, whether the original is to be kept ("Don't Overwrite Files").
 using KeepOriginal = std::function<bool()>;
@@ -64,7 +66,7 @@ frmComments& CommentsWindow(Host& host, QWidget* owner, const KeepOriginal& keep
 // selectedFormat, its absolute value), then wipes its comments when selectedFormat is negative, or else shows
 // them in the comments window, created on first use as a child of owner and kept, and returns when it hides.
 // A cancelled dialog ends it silently; any other error gets a message box naming the file and the reason.
-void FileInfo(Host& host, FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable,
+void FileInfo(Host& host, widgets::FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable,
               const KeepOriginal& keepOriginal);
 
 }  // namespace vetra::ui

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "ui/qtfiledialog.h"
+#include "widgets/qtfiledialog.h"
 
 namespace vetra::ui {
 
@@ -30,7 +30,7 @@ void Info::ClearText() {
 
 void Info::AddText(const std::string& text) {
     txtInfo_->moveCursor(QTextCursor::End);
-    txtInfo_->insertPlainText(DisplayText(text) + QLatin1Char('\n'));
+    txtInfo_->insertPlainText(widgets::DisplayText(text) + QLatin1Char('\n'));
     txtInfo_->moveCursor(QTextCursor::End);
     txtInfo_->ensureCursorVisible();
     txtInfo_->verticalScrollBar()->setValue(txtInfo_->verticalScrollBar()->maximum());

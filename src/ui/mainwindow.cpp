@@ -10,7 +10,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 
-#include "ui/qtfiledialog.h"
+#include "widgets/qtfiledialog.h"
 
 namespace vetra::ui {
 namespace {
@@ -81,7 +81,7 @@ constexpr int kButtonHeight = 350;
 UI::UI(QWidget* parent)
     : QMainWindow(parent),
       versionText_(QStringLiteral(VETRA_VERSION_TEXT)),
-      dialog_(std::make_unique<QtFileDialog>(this)) {
+      dialog_(std::make_unique<widgets::QtFileDialog>(this)) {
     setObjectName(QStringLiteral("UI"));
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Background"));
@@ -234,7 +234,7 @@ ConverterWallTiles UI::WallTilesInUse() const {
     return OptionValue(Option::UseWallTiles) ? wallTiles_ : ConverterWallTiles{};
 }
 
-void UI::SetFileDialog(std::unique_ptr<FileDialog> dialog) {
+void UI::SetFileDialog(std::unique_ptr<widgets::FileDialog> dialog) {
     if (dialog) dialog_ = std::move(dialog);
 }
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "convert/converterwalltiles.h"
-#include "ui/filedialog.h"
+#include "walltiles/model/converterwalltiles.h"
+#include "widgets/filedialog.h"
 #include "ui/info.h"
 #include "util/batchoperation.h"
 #include "util/host.h"
@@ -71,8 +71,8 @@ public:
     short CurrentOperation() const { return currentOperation_; }
     QString StatusText() const;
     // The common dialog that every window uses.
-    FileDialog& Dialog() { return *dialog_; }
-    void SetFileDialog(std::unique_ptr<FileDialog> dialog);
+    widgets::FileDialog& Dialog() { return *dialog_; }
+    void SetFileDialog(std::unique_ptr<widgets::FileDialog> dialog);
     // The summary window, created on first use; null until then or after the user closed it.
     Info* SummaryWindow() const { return info_; }
 
@@ -141,7 +141,7 @@ private:
 
     QString versionText_;
     short currentOperation_ = 0;
-    std::unique_ptr<FileDialog> dialog_;
+    std::unique_ptr<widgets::FileDialog> dialog_;
     QPointer<Info> info_;
     std::vector<QPointer<QWidget>> secondary_;
     TilesetPicker tilesetPicker_;

@@ -26,7 +26,7 @@ bool EditWallTiles(walltiles::Custom& editor, const std::string& tilesetFile) {
 }  // namespace
 
 SecondaryWindows::SecondaryWindows(UI& window)
-    : QObject(&window), dialog_([&window]() -> FileDialog& { return window.Dialog(); }) {
+    : QObject(&window), dialog_([&window]() -> widgets::FileDialog& { return window.Dialog(); }) {
     wallTileEditor_ =
         new walltiles::Custom(window, dialog_, window.InstalledWallTiles(), window.VersionText(), &window);
     walltiles::Custom* wallTileEditor = wallTileEditor_;

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/forwardeddialog.h"
+#include "widgets/forwardeddialog.h"
 
 namespace vetra::tileset {
 class SelectTileset;
@@ -32,7 +32,7 @@ public:
     tileset::Tileset& TilesetEditor() const { return *tilesetEditor_; }
 
 private:
-    ForwardedDialog dialog_;
+    widgets::ForwardedDialog dialog_;
     walltiles::Custom* wallTileEditor_ = nullptr;
     tileset::SelectTileset* picker_ = nullptr;
     tileset::Tileset* tilesetEditor_ = nullptr;

@@ -14,13 +14,13 @@
 
 #include "formats/bitmapheader.h"
 #include "formats/tiles.h"
-#include "tileset/decodedtileset.h"
-#include "tileset/indexedimage.h"
-#include "tileset/statushints.h"
-#include "tileset/tilegrid.h"
-#include "tileset/toolicons.h"
-#include "tileset/twips.h"
-#include "ui/filedialog.h"
+#include "widgets/decodedtileset.h"
+#include "widgets/indexedimage.h"
+#include "widgets/statushints.h"
+#include "widgets/tilegrid.h"
+#include "widgets/toolicons.h"
+#include "widgets/twips.h"
+#include "widgets/filedialog.h"
 #include "util/fileio.h"
 #include "util/host.h"
 #include "util/resultreport.h"
@@ -31,9 +31,9 @@
 namespace vetra::walltiles {
 namespace {
 
-using tileset::TileGrid;
-using tileset::Twips;
-using tileset::TwipsRect;
+using widgets::TileGrid;
+using widgets::Twips;
+using widgets::TwipsRect;
 
 constexpr int kColumns = 19;
 constexpr int kRows = 10;
@@ -51,7 +51,7 @@ bool Inside(const QWidget* widget, QPoint pixel) {
 
 }  // namespace
 
-Custom::Custom(Host& host, ui::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
+Custom::Custom(Host& host, widgets::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
                QWidget* parent)
     : QDialog(parent), host_(host), dialogs_(dialogs), installed_(installed), versionText_(std::move(versionText)) {
     setWindowTitle(QStringLiteral("Custom WallTile Definition"));
@@ -62,76 +62,76 @@ Custom::Custom(Host& host, ui::FileDialog& dialogs, ConverterWallTiles& installe
 void Custom::BuildControls() {
     statusBar_ = new QStatusBar(this);
     statusBar_->setSizeGripEnabled(false);
-    auto* hints = new tileset::StatusHints(statusBar_, this);
+    auto* hints = new widgets::StatusHints(statusBar_, this);
     hints->Add(statusBar_, versionText_);
 
     BuildPreviews();
     BuildCommands();
     BuildExample();
 
-    tilesetImage_ = new TileGrid(QSize(304, 160), this);
+    tilesetImage_ = new widgets::TileGrid(QSize(304, 160), this);
     tilesetImage_->setObjectName(QStringLiteral("TilesetImage"));
-    tilesetImage_->move(0, Twips(2340));
-    connect(tilesetImage_, &TileGrid::Pressed, this, [this](QPoint pixel) { Tileset_MouseDown(pixel); });
-    connect(tilesetImage_, &TileGrid::Moved, this, &Custom::Tileset_MouseMove);
-    connect(tilesetImage_, &TileGrid::Released, this, [this](QPoint pixel) { Tileset_MouseUp(pixel); });
+    tilesetImage_->move(0, widgets::Twips(2340));
+    connect(tilesetImage_, &widgets::TileGrid::Pressed, this, [this](QPoint pixel) { Tileset_MouseDown(pixel); });
+    connect(tilesetImage_, &widgets::TileGrid::Moved, this, &Custom::Tileset_MouseMove);
+    connect(tilesetImage_, &widgets::TileGrid::Released, this, [this](QPoint pixel) { Tileset_MouseUp(pixel); });
 
-    int height = Twips(5400) + statusBar_->sizeHint().height();
-    setFixedSize(Twips(4560), height);
-    statusBar_->setGeometry(0, Twips(5400), width(), statusBar_->sizeHint().height());
+    int height = widgets::Twips(5400) + statusBar_->sizeHint().height();
+    setFixedSize(widgets::Twips(4560), height);
+    statusBar_->setGeometry(0, widgets::Twips(5400), width(), statusBar_->sizeHint().height());
     ShowVersion();
 }
 
 // Each preview has its caption above it and, over its fifth row, the cover shown while its WallTile has no
 // diagonals. A click on the current preview pastes; one on a neighbour or its caption moves to it.
 void Custom::BuildPreviews() {
-    auto* hints = findChild<tileset::StatusHints*>();
+    auto* hints = findChild<widgets::StatusHints*>();
     for (int k = 0; k < 3; ++k) {
         QString name = Latin1(kPreviewNames[k]);
         labels_[k] = new QLabel(name, this);
         labels_[k]->setObjectName(QStringLiteral("lbl") + name);
-        labels_[k]->setGeometry(TwipsRect(kPreviewLefts[k], 75, 960, 240));
+        labels_[k]->setGeometry(widgets::TwipsRect(kPreviewLefts[k], 75, 960, 240));
         labels_[k]->setAlignment(Qt::AlignCenter);
         labels_[k]->installEventFilter(this);
-        previews_[k] = new TileGrid(QSize(64, 80), this);
+        previews_[k] = new widgets::TileGrid(QSize(64, 80), this);
         previews_[k]->setObjectName(name + QStringLiteral("WallTile"));
-        previews_[k]->move(Twips(kPreviewLefts[k]), Twips(315));
+        previews_[k]->move(widgets::Twips(kPreviewLefts[k]), widgets::Twips(315));
         hints->Add(previews_[k], name + QStringLiteral(" WallTile"));
         covers_[k] = new QLabel(this);
         covers_[k]->setObjectName(name + QStringLiteral("Cover"));
-        covers_[k]->setGeometry(TwipsRect(kPreviewLefts[k], 1275, 960, 240));
+        covers_[k]->setGeometry(widgets::TwipsRect(kPreviewLefts[k], 1275, 960, 240));
         covers_[k]->setAutoFillBackground(true);
     }
-    connect(previews_[kCurrent], &TileGrid::Pressed, this,
+    connect(previews_[kCurrent], &widgets::TileGrid::Pressed, this,
             [this](QPoint pixel) { Current_MouseDown(pixel); });
-    connect(previews_[kPrevious], &TileGrid::Released, this, [this](QPoint pixel) {
+    connect(previews_[kPrevious], &widgets::TileGrid::Released, this, [this](QPoint pixel) {
         if (Inside(previews_[kPrevious], pixel)) Previous_Click();
     });
-    connect(previews_[kNext], &TileGrid::Released, this, [this](QPoint pixel) {
+    connect(previews_[kNext], &widgets::TileGrid::Released, this, [this](QPoint pixel) {
         if (Inside(previews_[kNext], pixel)) Next_Click();
     });
 
     diagonals_ = new QCheckBox(QStringLiteral("Diagonals"), this);
     diagonals_->setObjectName(QStringLiteral("Diagonals"));
-    diagonals_->setGeometry(Twips(1770), Twips(1515), 80, 18);
+    diagonals_->setGeometry(widgets::Twips(1770), widgets::Twips(1515), 80, 18);
     hints->Add(diagonals_, QString());
     connect(diagonals_, &QCheckBox::clicked, this, &Custom::Diagonals_Click);
 
     scroll_ = new QScrollBar(Qt::Horizontal, this);
     scroll_->setObjectName(QStringLiteral("WallTileScroll"));
-    scroll_->setGeometry(200, Twips(1530), 70, 16);
+    scroll_->setGeometry(200, widgets::Twips(1530), 70, 16);
     scroll_->setRange(0, 0);
     connect(scroll_, &QScrollBar::valueChanged, this, &Custom::Scroll_Change);
     index_ = new QLabel(QStringLiteral("(0)"), this);
     index_->setObjectName(QStringLiteral("lblIndex"));
-    index_->setGeometry(272, Twips(1515), 30, 18);
+    index_->setGeometry(272, widgets::Twips(1515), 30, 18);
 }
 
 // The example covers the previous preview while there is no previous WallTile to show.
 void Custom::BuildExample() {
     example_ = new QFrame(this);
     example_->setObjectName(QStringLiteral("frExample"));
-    example_->setGeometry(TwipsRect(105, -45, 1095, 1620));
+    example_->setGeometry(widgets::TwipsRect(105, -45, 1095, 1620));
     example_->setAutoFillBackground(true);
     auto* caption = new QLabel(QStringLiteral("Example"), example_);
     caption->setGeometry(labels_[kPrevious]->geometry().translated(-example_->pos()));
@@ -140,33 +140,33 @@ void Custom::BuildExample() {
     examplePicture_->setObjectName(QStringLiteral("ExamplePicture"));
     examplePicture_->setGeometry(previews_[kPrevious]->geometry().translated(-example_->pos()));
     examplePicture_->setPixmap(ExampleWallTile());
-    auto* hints = findChild<tileset::StatusHints*>();
+    auto* hints = findChild<widgets::StatusHints*>();
     hints->Add(example_, versionText_);
     hints->Add(examplePicture_, QString());
     example_->raise();
 }
 
 void Custom::BuildCommands() {
-    delete_ = Command(QStringLiteral("Delete Current"), TwipsRect(270, 1995, 1350, 330));
+    delete_ = Command(QStringLiteral("Delete Current"), widgets::TwipsRect(270, 1995, 1350, 330));
     connect(delete_, &QPushButton::clicked, this, &Custom::cmdDelete_Click);
-    connect(Command(QStringLiteral("Clear Current"), TwipsRect(1620, 1995, 1350, 330)), &QPushButton::clicked,
+    connect(Command(QStringLiteral("Clear Current"), widgets::TwipsRect(1620, 1995, 1350, 330)), &QPushButton::clicked,
             this, &Custom::cmdClear_Click);
-    add_ = Command(QStringLiteral("Add WallTile"), TwipsRect(2970, 1995, 1350, 330));
+    add_ = Command(QStringLiteral("Add WallTile"), widgets::TwipsRect(2970, 1995, 1350, 330));
     connect(add_, &QPushButton::clicked, this, &Custom::cmdAdd_Click);
-    connect(Command(QStringLiteral("Load"), TwipsRect(300, 4770, 825, 330)), &QPushButton::clicked, this,
+    connect(Command(QStringLiteral("Load"), widgets::TwipsRect(300, 4770, 825, 330)), &QPushButton::clicked, this,
             &Custom::cmdLoad_Click);
-    connect(Command(QStringLiteral("Save"), TwipsRect(1350, 4770, 825, 330)), &QPushButton::clicked, this,
+    connect(Command(QStringLiteral("Save"), widgets::TwipsRect(1350, 4770, 825, 330)), &QPushButton::clicked, this,
             &Custom::cmdSave_Click);
-    connect(Command(QStringLiteral("Cancel"), TwipsRect(2400, 4770, 825, 330)), &QPushButton::clicked, this,
+    connect(Command(QStringLiteral("Cancel"), widgets::TwipsRect(2400, 4770, 825, 330)), &QPushButton::clicked, this,
             &Custom::Cancel_Click);
-    connect(Command(QStringLiteral("OK"), TwipsRect(3450, 4770, 825, 330)), &QPushButton::clicked, this,
+    connect(Command(QStringLiteral("OK"), widgets::TwipsRect(3450, 4770, 825, 330)), &QPushButton::clicked, this,
             &Custom::OK_Click);
 
     auto* hole = new QToolButton(this);
     hole->setObjectName(QStringLiteral("Hole"));
-    hole->setIcon(tileset::ToolIcons::Hole());
-    hole->setGeometry(0, Twips(4770), Twips(285), Twips(330));
-    findChild<tileset::StatusHints*>()->Add(hole, QString::fromStdString("0 - " + Tiles::TileTypeName(0)));
+    hole->setIcon(widgets::ToolIcons::Hole());
+    hole->setGeometry(0, widgets::Twips(4770), widgets::Twips(285), widgets::Twips(330));
+    findChild<widgets::StatusHints*>()->Add(hole, QString::fromStdString("0 - " + Tiles::TileTypeName(0)));
     connect(hole, &QToolButton::clicked, this, &Custom::Hole_Click);
 }
 
@@ -175,7 +175,7 @@ QPushButton* Custom::Command(const QString& caption, QRect geometry) {
     button->setObjectName(caption);
     button->setGeometry(geometry);
     button->setAutoDefault(false);
-    findChild<tileset::StatusHints*>()->Add(button, QString());
+    findChild<widgets::StatusHints*>()->Add(button, QString());
     return button;
 }
 
@@ -229,16 +229,16 @@ void Custom::Activate() {
 // Previews copy tile pixels byte by byte; a tileset of another layout is shown from its decoded picture.
 bool Custom::LoadTileset() {
     try {
-        tileset_ = tileset::HoldsRaw8BitPixels(tilesetFile_) ? tileset::ReadTilesetBytes(tilesetFile_)
-                                                             : tileset::DecodedTilesetBytes(tilesetFile_);
+        tileset_ = widgets::HoldsRaw8BitPixels(tilesetFile_) ? widgets::ReadTilesetBytes(tilesetFile_)
+                                                             : widgets::DecodedTilesetBytes(tilesetFile_);
     } catch (const std::exception& error) {
-        tileset_ = tileset::TilesetBytes();
+        tileset_ = widgets::TilesetBytes();
         tilesetImage_->SetImage(QImage());
         host_.MessageBox("Could not show the tileset " + tilesetFile_ + " (" + error.what() + ").");
         return false;
     }
     tilesetImage_->SetImage(
-        tileset::IndexedImage(std::span(tileset_.head).subspan(54, kPaletteSize), tileset_.pixels, 304, 160));
+        widgets::IndexedImage(std::span(tileset_.head).subspan(54, kPaletteSize), tileset_.pixels, 304, 160));
     return true;
 }
 
@@ -291,23 +291,23 @@ void Custom::RefreshView() {
 
 void Custom::Tileset_MouseDown(QPoint pixel) {
     dragging_ = true;
-    x0_ = x1_ = TileGrid::TileOf(pixel.x());
-    y0_ = y1_ = TileGrid::TileOf(pixel.y());
+    x0_ = x1_ = widgets::TileGrid::TileOf(pixel.x());
+    y0_ = y1_ = widgets::TileGrid::TileOf(pixel.y());
     tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
 void Custom::Tileset_MouseMove(QPoint pixel) {
-    int n = TileGrid::TileOf(pixel.y()) * kColumns + TileGrid::TileOf(pixel.x()) + 1;
+    int n = widgets::TileGrid::TileOf(pixel.y()) * kColumns + widgets::TileGrid::TileOf(pixel.x()) + 1;
     statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + Tiles::TileTypeName(n)));
     if (!dragging_) return;
-    x1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
 void Custom::Tileset_MouseUp(QPoint pixel) {
-    x1_ = std::clamp(TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
+    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     tilesetImage_->HideSelection();
     dragging_ = false;
 }

@@ -4,8 +4,8 @@
 #include <QString>
 #include <string>
 
-#include "convert/converterwalltiles.h"
-#include "tileset/tilesetbytes.h"
+#include "walltiles/model/converterwalltiles.h"
+#include "widgets/tilesetbytes.h"
 #include "walltiles/model/walltileset.h"
 
 class QCheckBox;
@@ -19,13 +19,10 @@ namespace vetra {
 class Host;
 }
 
-namespace vetra::ui {
+namespace vetra::widgets {
 class FileDialog;
-}
-
-namespace vetra::tileset {
 class TileGrid;
-}
+}  // namespace vetra::widgets
 
 namespace vetra::walltiles {
 
@@ -37,7 +34,7 @@ class Custom : public QDialog {
     Q_OBJECT
 public:
     // installed is the set OK installs into; it must outlive the window.
-    Custom(Host& host, ui::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
+    Custom(Host& host, widgets::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
            QWidget* parent = nullptr);
 
     // True from each showing until OK.
@@ -93,19 +90,19 @@ private:
     void Cancel_Click();
 
     Host& host_;
-    ui::FileDialog& dialogs_;
+    widgets::FileDialog& dialogs_;
     ConverterWallTiles& installed_;
     QString versionText_;
     bool cancelled_ = true;
     std::string tilesetFile_;
     std::string definitionFile_;
     WallTileSet set_;
-    tileset::TilesetBytes tileset_;
+    widgets::TilesetBytes tileset_;
     int x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;
     bool dragging_ = false;
 
     // Previous, current and next WallTile.
-    tileset::TileGrid* previews_[3] = {};
+    widgets::TileGrid* previews_[3] = {};
     QLabel* labels_[3] = {};
     QLabel* covers_[3] = {};
     QFrame* example_ = nullptr;
@@ -115,7 +112,7 @@ private:
     QLabel* index_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* add_ = nullptr;
-    tileset::TileGrid* tilesetImage_ = nullptr;
+    widgets::TileGrid* tilesetImage_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
 };
 

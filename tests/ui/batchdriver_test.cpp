@@ -6,7 +6,7 @@
 
 #include "support/scratchdir.h"
 #include "ui/mainwindow.h"
-#include "ui/scripteddialog.h"
+#include "support/scripteddialog.h"
 
 using vetra::BatchOperation;
 using vetra::FileResult;

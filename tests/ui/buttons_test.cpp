@@ -6,7 +6,7 @@
 #include "convert/blankmap.h"
 #include "support/scratchdir.h"
 #include "ui/mainwindow.h"
-#include "ui/scripteddialog.h"
+#include "support/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
 #include "support/recordinghost.h"
 

@@ -10,7 +10,7 @@
 #include "convert/levelfixture.h"
 #include "support/scratchdir.h"
 #include "ui/mainwindow.h"
-#include "ui/scripteddialog.h"
+#include "support/scripteddialog.h"
 #include "support/recordinghost.h"
 
 using namespace vetra;
@@ -30,7 +30,7 @@ private:
     struct Main {
         ui::UI window;
         ui::ScriptedDialog* dialog;
-        Main() : dialog(new ui::ScriptedDialog) { window.SetFileDialog(std::unique_ptr<ui::FileDialog>(dialog)); }
+        Main() : dialog(new ui::ScriptedDialog) { window.SetFileDialog(std::unique_ptr<widgets::FileDialog>(dialog)); }
         void Click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
     };
 

@@ -4,10 +4,12 @@
 #include <QtTest>
 
 #include "support/scratchdir.h"
-#include "ui/qtfiledialog.h"
+#include "widgets/qtfiledialog.h"
 
-using vetra::ui::DialogRequest;
-using vetra::ui::QtFileDialog;
+namespace widgets = vetra::widgets;
+
+using widgets::DialogRequest;
+using widgets::QtFileDialog;
 
 namespace {
 
@@ -29,7 +31,7 @@ private slots:
         QString dir = QString::fromStdString(scratch.Path());
         for (const char* name : {"a.lvl", "b.lvl"}) scratch.Write(name, std::string("x"));
         QWidget parent;
-        QtFileDialog dialogs(&parent);
+        widgets::QtFileDialog dialogs(&parent);
         QString title;
         QStringList filters;
         bool native = true;
@@ -43,7 +45,7 @@ private slots:
             QMetaObject::invokeMethod(dialog, "accept");
         });
         std::vector<std::string> paths =
-            dialogs.OpenFiles(DialogRequest{"File(s) to deconvert:", "SubSpace Levels (*.lvl)|*.lvl"});
+            dialogs.OpenFiles(widgets::DialogRequest{"File(s) to deconvert:", "SubSpace Levels (*.lvl)|*.lvl"});
         QCOMPARE(title, QString("File(s) to deconvert:"));
         QCOMPARE(filters, QStringList{"SubSpace Levels (*.lvl)"});
         QVERIFY(!native);
@@ -54,7 +56,7 @@ private slots:
 
     void cancelGivesNothing() {
         QWidget parent;
-        QtFileDialog dialogs(&parent);
+        widgets::QtFileDialog dialogs(&parent);
         AnswerNext<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
         QVERIFY(dialogs.OpenFiles({"t", "Levels|*.lvl"}).empty());
         AnswerNext<QFileDialog>([](QFileDialog* dialog) {
@@ -67,7 +69,7 @@ private slots:
 
     void messageBoxes() {
         QWidget parent;
-        QtFileDialog dialogs(&parent);
+        widgets::QtFileDialog dialogs(&parent);
         QString title;
         QString text;
         AnswerNext<QMessageBox>([&](QMessageBox* box) {

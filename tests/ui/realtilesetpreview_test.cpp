@@ -1,10 +1,12 @@
 #include <QTest>
 
 #include "support/realdata.h"
-#include "tileset/decodedtileset.h"
+#include "widgets/decodedtileset.h"
 #include "tileset/selecttileset.h"
-#include "tileset/tilesetbytes.h"
+#include "widgets/tilesetbytes.h"
 #include "tileset/tilesetpreview.h"
+
+namespace widgets = vetra::widgets;
 
 // The picker's preview of the tilesets zones really use: 24- and 32-bit ones, run-length compressed ones, a
 // 304 x 144 one, and levels that begin with each kind; and the picture the WallTile editor takes of each.
@@ -28,9 +30,9 @@ void RealTilesetPreviewTest::EveryRealTilesetHasAPreview() {
         QCOMPARE(preview->width(), 304);
         QVERIFY2(preview->height() == 160 || file.find("_castle") != std::string::npos, file.c_str());
         // What the WallTile editor shows of it.
-        vetra::tileset::TilesetBytes shown = vetra::tileset::HoldsRaw8BitPixels(file)
-                                                 ? vetra::tileset::ReadTilesetBytes(file)
-                                                 : vetra::tileset::DecodedTilesetBytes(file);
+        widgets::TilesetBytes shown = widgets::HoldsRaw8BitPixels(file)
+                                                 ? widgets::ReadTilesetBytes(file)
+                                                 : widgets::DecodedTilesetBytes(file);
         QCOMPARE(shown.pixels.size(), std::size_t(304 * 160));
         ++previews;
     }

@@ -14,7 +14,7 @@
 #include "tileset/tileseteditor.h"
 #include "ui/commentswindow.h"
 #include "ui/mainwindow.h"
-#include "ui/scripteddialog.h"
+#include "support/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
 #include "support/recordinghost.h"
 #include "walltiles/walltileeditor.h"

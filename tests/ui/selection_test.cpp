@@ -1,13 +1,15 @@
 #include <QtTest>
 #include <filesystem>
 
-#include "ui/qtfiledialog.h"
-#include "ui/selection.h"
+#include "widgets/qtfiledialog.h"
+#include "widgets/selection.h"
+
+namespace widgets = vetra::widgets;
 
 using namespace std::string_literals;
-using vetra::ui::CountSelectedFiles;
-using vetra::ui::NameFilters;
-using vetra::ui::SelectedFilePath;
+using widgets::CountSelectedFiles;
+using widgets::NameFilters;
+using widgets::SelectedFilePath;
 
 namespace {
 const std::string kSep(1, static_cast<char>(std::filesystem::path::preferred_separator));
@@ -18,24 +20,24 @@ class SelectionTest : public QObject {
 private slots:
     void onePath() {
         std::string one = "C:\\maps\\a.lvl";
-        QCOMPARE(CountSelectedFiles(one), short(1));
-        QCOMPARE(SelectedFilePath(one, 1), one);
-        QCOMPARE(CountSelectedFiles(""), short(1));
+        QCOMPARE(widgets::CountSelectedFiles(one), short(1));
+        QCOMPARE(widgets::SelectedFilePath(one, 1), one);
+        QCOMPARE(widgets::CountSelectedFiles(""), short(1));
     }
 
     void severalNames() {
         std::string several = "C:\\maps\0a.lvl\0b.lvl\0c d.lvl"s;
-        QCOMPARE(CountSelectedFiles(several), short(3));
-        QCOMPARE(SelectedFilePath(several, 1), "C:\\maps" + kSep + "a.lvl");
-        QCOMPARE(SelectedFilePath(several, 2), "C:\\maps" + kSep + "b.lvl");
-        QCOMPARE(SelectedFilePath(several, 3), "C:\\maps" + kSep + "c d.lvl");
-        QCOMPARE(SelectedFilePath(several, 4), "C:\\maps" + kSep);
+        QCOMPARE(widgets::CountSelectedFiles(several), short(3));
+        QCOMPARE(widgets::SelectedFilePath(several, 1), "C:\\maps" + kSep + "a.lvl");
+        QCOMPARE(widgets::SelectedFilePath(several, 2), "C:\\maps" + kSep + "b.lvl");
+        QCOMPARE(widgets::SelectedFilePath(several, 3), "C:\\maps" + kSep + "c d.lvl");
+        QCOMPARE(widgets::SelectedFilePath(several, 4), "C:\\maps" + kSep);
     }
 
     void rootDirectoryDoublesTheSeparator() {
         std::string root = kSep + "\0a.lvl\0b.lvl"s;
-        QCOMPARE(CountSelectedFiles(root), short(2));
-        QCOMPARE(SelectedFilePath(root, 2), kSep + kSep + "b.lvl");
+        QCOMPARE(widgets::CountSelectedFiles(root), short(2));
+        QCOMPARE(widgets::SelectedFilePath(root, 2), kSep + kSep + "b.lvl");
     }
 
     void nameFilters_data() {
@@ -52,7 +54,7 @@ private slots:
 
     void nameFilters() {
         QFETCH(QString, filter);
-        QTEST(NameFilters(filter.toStdString()), "expected");
+        QTEST(widgets::NameFilters(filter.toStdString()), "expected");
     }
 };
 

@@ -7,12 +7,14 @@
 #include <QTest>
 
 #include "support/scratchdir.h"
-#include "tileset/tilegrid.h"
-#include "ui/scripteddialog.h"
+#include "widgets/tilegrid.h"
+#include "support/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
 
+namespace widgets = vetra::widgets;
+
 using vetra::tileset::SelectTileset;
-using vetra::tileset::TileGrid;
+using widgets::TileGrid;
 
 namespace {
 
@@ -35,7 +37,7 @@ struct Picker {
         window.SetDirectory(QString::fromStdString(directory));
     }
     QListWidget* Files() { return window.findChild<QListWidget*>(QStringLiteral("File")); }
-    TileGrid* Preview() { return window.findChild<TileGrid*>(QStringLiteral("Preview")); }
+    widgets::TileGrid* Preview() { return window.findChild<widgets::TileGrid*>(QStringLiteral("Preview")); }
     QLabel* NotValid() { return window.findChild<QLabel*>(QStringLiteral("lblNotValid")); }
     QStringList FileNames() {
         QStringList names;
@@ -225,7 +227,7 @@ void SelectTilesetTest::BrowseMovesTheListsAndSelectsTheFile() {
     Picker picker(home.Path());
     picker.dialogs.QueueFiles({path});
     picker.Press("Browse");
-    const vetra::ui::DialogRequest& request = picker.dialogs.Requests().at(0).request;
+    const widgets::DialogRequest& request = picker.dialogs.Requests().at(0).request;
     QCOMPARE(request.title, std::string("Select tileset:"));
     QCOMPARE(request.filter,
              std::string("All Tileset Files (*.bmp;*.lvl)|*.bmp;*.lvl|Bitmap Files (*.bmp)|*.bmp|"

@@ -7,12 +7,14 @@
 
 #include "formats/level.h"
 #include "support/scratchdir.h"
-#include "tileset/tilegrid.h"
-#include "ui/scripteddialog.h"
+#include "widgets/tilegrid.h"
+#include "support/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
 
+namespace widgets = vetra::widgets;
+
 using vetra::Bytes;
-using vetra::tileset::TileGrid;
+using widgets::TileGrid;
 
 namespace {
 
@@ -55,9 +57,9 @@ struct Editor {
         window.SetFileName(dir.Write("source.bmp", tileset));
         window.show();
     }
-    TileGrid* Custom() { return window.findChild<TileGrid*>(QStringLiteral("CustomTileset")); }
-    TileGrid* Source() { return window.findChild<TileGrid*>(QStringLiteral("SourceTileset")); }
-    void Drag(TileGrid* grid, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+    widgets::TileGrid* Custom() { return window.findChild<widgets::TileGrid*>(QStringLiteral("CustomTileset")); }
+    widgets::TileGrid* Source() { return window.findChild<widgets::TileGrid*>(QStringLiteral("SourceTileset")); }
+    void Drag(widgets::TileGrid* grid, QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
         QTest::mousePress(grid, button, {}, from);
         QTest::mouseMove(grid, to);
         QTest::mouseRelease(grid, button, {}, to);

@@ -10,15 +10,17 @@
 #include <QToolButton>
 
 #include "support/scratchdir.h"
-#include "tileset/tilegrid.h"
-#include "ui/scripteddialog.h"
+#include "widgets/tilegrid.h"
+#include "support/scripteddialog.h"
 #include "ui/tilesetfixtures.h"
 #include "support/recordinghost.h"
 #include "walltiles/model/wtdfile.h"
 
+namespace widgets = vetra::widgets;
+
 using vetra::ConverterWallTiles;
 using vetra::WallTileEntries;
-using vetra::tileset::TileGrid;
+using widgets::TileGrid;
 
 namespace {
 
@@ -52,8 +54,8 @@ struct Editor {
     T* Find(const char* name) {
         return window.findChild<T*>(QString::fromLatin1(name));
     }
-    TileGrid* Tileset() { return Find<TileGrid>("TilesetImage"); }
-    TileGrid* Current() { return Find<TileGrid>("CurrentWallTile"); }
+    widgets::TileGrid* Tileset() { return Find<widgets::TileGrid>("TilesetImage"); }
+    widgets::TileGrid* Current() { return Find<widgets::TileGrid>("CurrentWallTile"); }
     void Select(QPoint fromTile, QPoint toTile) {
         QTest::mousePress(Tileset(), Qt::LeftButton, {}, TileCentre(fromTile.x(), fromTile.y()));
         QTest::mouseMove(Tileset(), TileCentre(toTile.x(), toTile.y()));

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "convert/converterwalltiles.h"
+#include "walltiles/model/converterwalltiles.h"
 
 namespace vetra {
 

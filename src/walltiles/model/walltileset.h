@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "convert/converterwalltiles.h"
+#include "walltiles/model/converterwalltiles.h"
 #include "walltiles/model/walltiledefinition.h"
 
 namespace vetra {

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "ui/filedialog.h"
+#include "widgets/filedialog.h"
 
-namespace vetra::ui {
+namespace vetra::widgets {
 
 // The common dialog that another one is at the moment of each call, so that windows made once keep using
 // the main window's dialog even after it has been swapped (as tests do).
@@ -24,4 +24,4 @@ private:
     std::function<FileDialog&()> target_;
 };
 
-}  // namespace vetra::ui
+}  // namespace vetra::widgets

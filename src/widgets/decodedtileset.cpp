@@ -1,4 +1,4 @@
-#include "tileset/decodedtileset.h"
+#include "widgets/decodedtileset.h"
 
 #include <QFile>
 #include <QImage>
@@ -7,7 +7,7 @@
 #include "formats/bitmapheader.h"
 #include "util/fileerror.h"
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 namespace {
 
 constexpr qint64 kReadLimit = 64 * 1024 * 1024;
@@ -49,4 +49,4 @@ TilesetBytes DecodedTilesetBytes(const std::string& path) {
     return tileset;
 }
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

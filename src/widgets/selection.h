@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace vetra::ui {
+namespace vetra::widgets {
 
 // Takes apart the selection string of a file dialog: one full path, or a directory followed by file names, all
 // separated by NUL characters. Neither function fails; an index beyond the names gives the directory and a
@@ -15,4 +15,4 @@ short CountSelectedFiles(const std::string& selection);
 // already ends in one gives a doubled separator, which the file system accepts.
 std::string SelectedFilePath(const std::string& selection, int index);
 
-}  // namespace vetra::ui
+}  // namespace vetra::widgets

@@ -4,7 +4,7 @@
 
 #include "util/fileio.h"
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 
 inline constexpr std::size_t kTilesetHeadSize = 1078;  // file header, info header and palette
 inline constexpr std::size_t kTileRowBytes = 4864;     // one row of tiles: 16 pixel rows of 304 bytes
@@ -34,4 +34,4 @@ bool HoldsRaw8BitPixels(const std::string& path);
 // one.
 void DescribeFullTileset(Bytes& head);
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

@@ -4,9 +4,9 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ui/filedialog.h"
+#include "widgets/filedialog.h"
 
-namespace vetra::ui {
+namespace vetra::widgets {
 
 // The common dialog drawn by Qt itself (never the platform's native one, so it behaves alike everywhere) and
 // Qt message boxes titled "VETRA". Cancelling gives the empty answer of the interface.
@@ -31,4 +31,4 @@ QStringList NameFilters(const std::string& filter);
 // Engine text (UTF-8, CR LF line breaks) as display text.
 QString DisplayText(const std::string& text);
 
-}  // namespace vetra::ui
+}  // namespace vetra::widgets

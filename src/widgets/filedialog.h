@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace vetra::ui {
+namespace vetra::widgets {
 
 // What a caller sets before showing the common dialog.
 struct DialogRequest {
@@ -30,4 +30,4 @@ public:
     virtual bool AskOkCancel(const std::string& text) = 0;
 };
 
-}  // namespace vetra::ui
+}  // namespace vetra::widgets

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QWidget>
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 
 // A picture of tiles shown one image pixel per logical pixel, so that 16-pixel tiles stay crisp and mouse
 // positions map exactly to tiles at any device-pixel ratio. Reports presses, moves and releases as image
@@ -43,4 +43,4 @@ private:
     int c0_ = 0, r0_ = 0, c1_ = 0, r1_ = 0;
 };
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

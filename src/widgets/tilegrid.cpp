@@ -1,10 +1,10 @@
-#include "tileset/tilegrid.h"
+#include "widgets/tilegrid.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 namespace {
 
 QPoint PixelOf(const QMouseEvent* event) {
@@ -55,4 +55,4 @@ void TileGrid::mouseMoveEvent(QMouseEvent* event) { emit Moved(PixelOf(event)); 
 
 void TileGrid::mouseReleaseEvent(QMouseEvent* event) { emit Released(PixelOf(event), event->button()); }
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

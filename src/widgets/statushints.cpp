@@ -1,10 +1,10 @@
-#include "tileset/statushints.h"
+#include "widgets/statushints.h"
 
 #include <QEvent>
 #include <QStatusBar>
 #include <QWidget>
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 
 void StatusHints::Add(QWidget* control, const QString& hint) {
     hints_.insert(control, hint);
@@ -20,4 +20,4 @@ bool StatusHints::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

@@ -1,4 +1,4 @@
-#include "tileset/tilesetbytes.h"
+#include "widgets/tilesetbytes.h"
 
 #include <array>
 #include <fstream>
@@ -7,7 +7,7 @@
 #include "formats/bitmapheader.h"
 #include "util/nativepath.h"
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 
 Bytes TilesetBytes::Joined() const {
     Bytes bitmap = head;
@@ -49,4 +49,4 @@ void DescribeFullTileset(Bytes& head) {
     head[35] = 190;
 }
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

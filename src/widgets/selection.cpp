@@ -1,9 +1,9 @@
-#include "ui/selection.h"
+#include "widgets/selection.h"
 
 #include <algorithm>
 #include <filesystem>
 
-namespace vetra::ui {
+namespace vetra::widgets {
 
 short CountSelectedFiles(const std::string& selection) {
     auto nuls = std::count(selection.begin(), selection.end(), '\0');
@@ -23,4 +23,4 @@ std::string SelectedFilePath(const std::string& selection, int index) {
     return selection.substr(0, first) + static_cast<char>(std::filesystem::path::preferred_separator) + name;
 }
 
-}  // namespace vetra::ui
+}  // namespace vetra::widgets

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "tileset/tilesetbytes.h"
+#include "widgets/tilesetbytes.h"
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 
 // A tileset of another layout (24 or 32 bits per pixel, run-length compressed), or a level that begins with
 // one, decoded by the toolkit's bitmap reader and brought to the 8-bit form the windows show: at most 256
@@ -13,4 +13,4 @@ namespace vetra::tileset {
 // pixels wide.
 TilesetBytes DecodedTilesetBytes(const std::string& path);
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

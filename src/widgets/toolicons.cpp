@@ -1,11 +1,11 @@
-#include "tileset/toolicons.h"
+#include "widgets/toolicons.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
 #include <functional>
 
-namespace vetra::tileset::ToolIcons {
+namespace vetra::widgets::ToolIcons {
 namespace {
 
 QIcon Drawn(const std::function<void(QPainter&)>& draw) {
@@ -73,4 +73,4 @@ QIcon Hole() {
     });
 }
 
-}  // namespace vetra::tileset::ToolIcons
+}  // namespace vetra::widgets::ToolIcons

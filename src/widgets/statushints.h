@@ -7,7 +7,7 @@
 class QStatusBar;
 class QWidget;
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 
 // Puts a control's hint into a status bar whenever the mouse enters or moves over the control; an empty hint
 // clears the bar.
@@ -25,4 +25,4 @@ private:
     QHash<QObject*, QString> hints_;
 };
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

@@ -5,23 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "ui/filedialog.h"
+#include "widgets/filedialog.h"
 
 namespace vetra::ui {
 
 // A file dialog for tests: answers from a prepared queue and records every request. A dialog asked with no
 // answer queued behaves as cancelled; AskOkCancel without a queued answer says OK.
-class ScriptedDialog : public FileDialog {
+class ScriptedDialog : public widgets::FileDialog {
 public:
     enum class Kind { OpenFiles, OpenFile, SaveFile };
     struct Request {
         Kind kind;
-        DialogRequest request;
+        widgets::DialogRequest request;
     };
 
-    std::vector<std::string> OpenFiles(const DialogRequest& request) override;
-    std::string OpenFile(const DialogRequest& request) override;
-    std::string SaveFile(const DialogRequest& request) override;
+    std::vector<std::string> OpenFiles(const widgets::DialogRequest& request) override;
+    std::string OpenFile(const widgets::DialogRequest& request) override;
+    std::string SaveFile(const widgets::DialogRequest& request) override;
     void MessageBox(const std::string& text) override;
     bool AskOkCancel(const std::string& text) override;
 
@@ -38,7 +38,7 @@ public:
     const std::vector<std::string>& Messages() const { return messages_; }
 
 private:
-    std::vector<std::string> Next(Kind kind, const DialogRequest& request);
+    std::vector<std::string> Next(Kind kind, const widgets::DialogRequest& request);
     void Show(const std::string& text);
 
     std::deque<std::vector<std::string>> files_;

@@ -1,11 +1,11 @@
-#include "ui/qtfiledialog.h"
+#include "widgets/qtfiledialog.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 
-namespace vetra::ui {
+namespace vetra::widgets {
 namespace {
 
 const QString kTitle = QStringLiteral("VETRA");
@@ -82,4 +82,4 @@ bool QtFileDialog::AskOkCancel(const std::string& text) {
     return box.exec() == QMessageBox::Ok;
 }
 
-}  // namespace vetra::ui
+}  // namespace vetra::widgets

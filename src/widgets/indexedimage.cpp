@@ -1,8 +1,8 @@
-#include "tileset/indexedimage.h"
+#include "widgets/indexedimage.h"
 
 #include <cstring>
 
-namespace vetra::tileset {
+namespace vetra::widgets {
 
 QImage IndexedImage(std::span<const std::uint8_t> palette, std::span<const std::uint8_t> pixels, int width,
                     int height) {
@@ -17,4 +17,4 @@ QImage IndexedImage(std::span<const std::uint8_t> palette, std::span<const std::
     return image;
 }
 
-}  // namespace vetra::tileset
+}  // namespace vetra::widgets

@@ -1,8 +1,8 @@
-#include "ui/scripteddialog.h"
+#include "support/scripteddialog.h"
 
 namespace vetra::ui {
 
-std::vector<std::string> ScriptedDialog::Next(Kind kind, const DialogRequest& request) {
+std::vector<std::string> ScriptedDialog::Next(Kind kind, const widgets::DialogRequest& request) {
     requests_.push_back({kind, request});
     if (files_.empty()) return {};
     std::vector<std::string> answer = std::move(files_.front());
@@ -10,16 +10,16 @@ std::vector<std::string> ScriptedDialog::Next(Kind kind, const DialogRequest& re
     return answer;
 }
 
-std::vector<std::string> ScriptedDialog::OpenFiles(const DialogRequest& request) {
+std::vector<std::string> ScriptedDialog::OpenFiles(const widgets::DialogRequest& request) {
     return Next(Kind::OpenFiles, request);
 }
 
-std::string ScriptedDialog::OpenFile(const DialogRequest& request) {
+std::string ScriptedDialog::OpenFile(const widgets::DialogRequest& request) {
     std::vector<std::string> answer = Next(Kind::OpenFile, request);
     return answer.empty() ? std::string() : answer.front();
 }
 
-std::string ScriptedDialog::SaveFile(const DialogRequest& request) {
+std::string ScriptedDialog::SaveFile(const widgets::DialogRequest& request) {
     std::vector<std::string> answer = Next(Kind::SaveFile, request);
     return answer.empty() ? std::string() : answer.front();
 }
