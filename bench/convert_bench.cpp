@@ -52,7 +52,7 @@ struct Case {
     std::string bitmap;
     std::string level;
     std::size_t levelSize;
-    vetra::Convert::ConversionOptions options;
+    vetra::convert::ConversionOptions options;
 };
 
 Case Prepare(const char* name, std::uint8_t (*pixel)(int, int), bool wallTiles) {
@@ -65,7 +65,7 @@ Case Prepare(const char* name, std::uint8_t (*pixel)(int, int), bool wallTiles) 
     const bool flags[] = {true};
     c.options.wallTiles = vetra::ConverterWallTiles::FirstOf(wallTiles ? 1 : 0, flags, std::span(&entries, 1));
     vetra::SilentProgress progress;
-    vetra::Convert::Convert(progress, c.bitmap, c.level, c.options);
+    vetra::convert::Convert(progress, c.bitmap, c.level, c.options);
     c.levelSize = static_cast<std::size_t>(vetra::FileLength(c.level));
     return c;
 }
@@ -73,7 +73,8 @@ Case Prepare(const char* name, std::uint8_t (*pixel)(int, int), bool wallTiles) 
 void RunConvert(benchmark::State& state, const char* name, std::uint8_t (*pixel)(int, int), bool wallTiles) {
     Case c = Prepare(name, pixel, wallTiles);
     vetra::SilentProgress progress;
-    for (auto _ : state) benchmark::DoNotOptimize(vetra::Convert::Convert(progress, c.bitmap, c.level, c.options));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vetra::convert::Convert(progress, c.bitmap, c.level, c.options));
     state.counters["records"] = static_cast<double>(c.levelSize / 4);
     vetra::RemoveFileQuietly(c.bitmap);
     vetra::RemoveFileQuietly(c.level);

@@ -98,7 +98,7 @@ void Run(benchmark::State& state, const BenchFolder& folder, const Inputs& input
 
 void BM_Overlay(benchmark::State& state) {
     BenchFolder folder;
-    Run(state, folder, OverlayInputs(folder), vetra::Convert::ApplyOverlay);
+    Run(state, folder, OverlayInputs(folder), vetra::convert::ApplyOverlay);
 }
 BENCHMARK(BM_Overlay)->Unit(benchmark::kMillisecond);
 
@@ -111,7 +111,7 @@ BENCHMARK(BM_OverlayBaseline)->Unit(benchmark::kMillisecond);
 
 void BM_Diff(benchmark::State& state) {
     BenchFolder folder;
-    Run(state, folder, DiffInputs(folder), vetra::Convert::MakeDiff);
+    Run(state, folder, DiffInputs(folder), vetra::convert::MakeDiff);
 }
 BENCHMARK(BM_Diff)->Unit(benchmark::kMillisecond);
 

@@ -25,7 +25,7 @@ std::string BenchFile(const std::string& name) {
 
 // A tileset followed by records spread over the whole map.
 Bytes LargeLevel() {
-    Bytes level = vetra::Convert::BlankTilesetBytes();
+    Bytes level = vetra::convert::BlankTilesetBytes();
     std::mt19937 random(7);
     std::vector<vetra::TileRecord> records;
     for (int i = 0; i < kRecords; ++i)
@@ -41,7 +41,7 @@ void BM_Deconvert(benchmark::State& state) {
     vetra::WriteFileSafely(level, LargeLevel());
     vetra::SilentProgress progress;
     for (auto _ : state) {
-        auto result = vetra::Convert::LevelToBitmaps(progress, level, BenchFile("deconvert-t.bmp"),
+        auto result = vetra::convert::LevelToBitmaps(progress, level, BenchFile("deconvert-t.bmp"),
                                                      BenchFile("deconvert-m.bmp"), {});
         if (!result.Done()) state.SkipWithError("deconversion failed");
     }
@@ -69,9 +69,9 @@ void BM_ApplyTileset(benchmark::State& state) {
     std::string tiles = BenchFile("apply-tiles.bmp");
     vetra::WriteFileSafely(level, LargeLevel());
     vetra::SilentProgress progress;
-    vetra::Convert::MakeBlankTileset(progress, tiles);
+    vetra::convert::MakeBlankTileset(progress, tiles);
     for (auto _ : state) {
-        if (!vetra::Convert::ApplyTileset(progress, level, tiles, {.replace = true}).Done())
+        if (!vetra::convert::ApplyTileset(progress, level, tiles, {.replace = true}).Done())
             state.SkipWithError("application failed");
     }
     for (const char* name : {"apply.lvl", "apply-tiles.bmp"}) vetra::RemoveFileQuietly(BenchFile(name));

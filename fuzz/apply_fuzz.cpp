@@ -14,12 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool clean = input.ConsumeBool();
     bool fuzzedSource = input.ConsumeBool();
     SilentProgress progress;
-    std::vector<std::uint8_t> source = fuzzedSource
-        ? input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()))
-        : Convert::BlankTilesetBytes();
+    std::vector<std::uint8_t> source =
+        fuzzedSource ? input.ConsumeBytes<std::uint8_t>(
+                           input.ConsumeIntegralInRange<std::size_t>(0, input.remaining_bytes()))
+                     : convert::BlankTilesetBytes();
     std::vector<std::uint8_t> level = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"level.lvl", level}, {"tiles.bmp", source}});
-    FileResult outcome = Convert::ApplyTileset(progress, work.Path("level.lvl"), work.Path("tiles.bmp"),
+    FileResult outcome = convert::ApplyTileset(progress, work.Path("level.lvl"), work.Path("tiles.bmp"),
                                                {.replace = replace, .cleanPalette = clean});
     work.Check(outcome, {"level.lvl"});
     return 0;

@@ -20,9 +20,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SilentProgress host;
     std::string path = work.Path(settingsName);
     switch (procedure) {
-        case 0: work.Check(CfgSet::Set2Cfg(host, path, descriptions)); break;
-        case 1: work.Check(CfgSet::Cfg2Set(host, path, work.Path(commentName), descriptions)); break;
-        default: work.Check(CfgSet::DescSet(host, path, work.Path(commentName))); break;
+        case 0:
+            work.Check(cfgset::ConvertSetToCfg(host, path, descriptions));
+            break;
+        case 1:
+            work.Check(cfgset::ConvertCfgToSet(host, path, work.Path(commentName), descriptions));
+            break;
+        default:
+            work.Check(cfgset::DescribeSet(host, path, work.Path(commentName)));
+            break;
     }
     return 0;
 }

@@ -16,13 +16,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> file = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"level.lvl", file}});
     std::string path = work.Path("level.lvl");
-    std::string shown = Convert::ReadComments(path);
-    Convert::SaysNoTileset(shown);
-    bool refused = Convert::CommentsRefusal(path).has_value();
+    std::string shown = convert::ReadComments(path);
+    convert::SaysNoTileset(shown);
+    bool refused = convert::CommentsRefusal(path).has_value();
     SilentProgress host;
-    FileResult outcome = Convert::WriteComments(host, path, wipe ? Convert::kRemoveAllComments : text, replace);
+    FileResult outcome =
+        convert::WriteComments(host, path, wipe ? convert::kRemoveAllComments : text, replace);
     fuzz::Require(!(refused && outcome.Done()), "a refused rewrite reported success");
     work.Check(outcome, {"level.lvl"});
-    for (const std::string& written : outcome.written) Convert::ReadComments(written);
+    for (const std::string& written : outcome.written) convert::ReadComments(written);
     return 0;
 }

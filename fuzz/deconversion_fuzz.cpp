@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> level = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"level.lvl", level}});
     SilentProgress progress;
-    work.Check(Convert::LevelToBitmaps(progress, work.Path("level.lvl"), work.Path("level-t.bmp"),
+    work.Check(convert::LevelToBitmaps(progress, work.Path("level.lvl"), work.Path("level-t.bmp"),
                                        work.Path("level-m.bmp"), {.wallTiles = wallTiles}));
     return 0;
 }

@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mapShaped ? fuzz::ConsumeMapBitmap(input) : input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"map.bmp", bitmap}});
     SilentProgress progress;
-    work.Check(Convert::Convert(progress, work.Path("map.bmp"), work.Path("map.lvl"), {.wallTiles = wallTiles}));
+    work.Check(
+        convert::Convert(progress, work.Path("map.bmp"), work.Path("map.lvl"), {.wallTiles = wallTiles}));
     return 0;
 }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> second = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"first.lvl", first}, {"second.lvl", second}});
     SilentProgress host;
-    work.Check(overlay ? Convert::ApplyOverlay(host, work.Path("first.lvl"), work.Path("second.lvl"))
-                       : Convert::MakeDiff(host, work.Path("first.lvl"), work.Path("second.lvl")));
+    work.Check(overlay ? convert::ApplyOverlay(host, work.Path("first.lvl"), work.Path("second.lvl"))
+                       : convert::MakeDiff(host, work.Path("first.lvl"), work.Path("second.lvl")));
     return 0;
 }

@@ -13,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> level = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"level.lvl", level}});
     SilentProgress progress;
-    work.Check(Convert::ReLinkLevel(progress, work.Path("level.lvl"), {.wallTiles = wallTiles}));
+    work.Check(convert::ReLinkLevel(progress, work.Path("level.lvl"), {.wallTiles = wallTiles}));
     return 0;
 }

@@ -12,6 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool clean = input.ConsumeBool();
     std::vector<std::uint8_t> level = input.ConsumeRemainingBytes<std::uint8_t>();
     fuzz::Workspace work({{"level.lvl", level}});
-    work.Check(Convert::SplitLevel(host, work.Path("level.lvl"), clean));
+    work.Check(convert::SplitLevel(host, work.Path("level.lvl"), clean));
     return 0;
 }

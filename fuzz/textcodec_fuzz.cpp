@@ -12,13 +12,13 @@ namespace {
 void CheckSplit(char delimiter, std::string_view text) {
     using vetra::fuzz::Require;
     std::vector<std::string> fields;
-    int count = vetra::SplitString::SplitFields(delimiter, text, fields);
+    int count = vetra::splitstring::SplitFields(delimiter, text, fields);
     Require(count >= 0 && static_cast<std::size_t>(count) <= fields.size(), "count beyond the fields");
     std::string joined;
     for (int i = 0; i < count; ++i) joined += (i ? std::string(1, delimiter) : "") + fields[i];
     Require(joined == text, "fields do not join back to the text");
     std::vector<std::string> two;
-    int most = vetra::SplitString::SplitFieldsMax(delimiter, text, 2, two);
+    int most = vetra::splitstring::SplitFieldsMax(delimiter, text, 2, two);
     Require(most <= 2 && (count < 2 || (most == 2 && two[0] + delimiter + two[1] == text)),
             "a split at the first delimiter loses text");
 }
@@ -26,7 +26,7 @@ void CheckSplit(char delimiter, std::string_view text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace vetra::TextCodec;
+    using namespace vetra::textcodec;
     using vetra::fuzz::Require;
     std::string_view text(reinterpret_cast<const char*>(data), size);
     Require(Utf8ToCp1252(Cp1252ToUtf8(text)) == text, "Windows-1252 text changed on the way through UTF-8");

@@ -16,13 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto height = input.ConsumeIntegral<std::uint8_t>();
     std::vector<std::uint8_t> source = input.ConsumeRemainingBytes<std::uint8_t>();
     Bytes copy;
-    std::uint32_t copied = Convert::CopyTileset(source, copy);
+    std::uint32_t copied = convert::CopyTileset(source, copy);
     Require(copied <= source.size(), "copied more than the source holds");
     if (copied == 0) return 0;
     Require(copy.size() >= copied && std::equal(copy.begin(), copy.begin() + copied, source.begin()),
             "the copy differs from the source");
     Bytes cleaned = copy;
-    Convert::CleanTilesetCopy(cleaned, height);
+    convert::CleanTilesetCopy(cleaned, height);
     Require(cleaned.size() >= copy.size(), "cleaning shortened the copy");
     if (copy.size() >= 6) Require(ReadU32(cleaned.data() + 2) == ReadU32(copy.data() + 2), "cleaning moved the size");
     if (copy.size() > kPixelOffset)

@@ -9,9 +9,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace vetra;
     using fuzz::Require;
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    WallTileSet set = WtdFile::ParseWallTiles(text);
+    WallTileSet set = wtdfile::ParseWallTiles(text);
     Require(set.LastIndex() >= 0 && set.LastIndex() < WallTileSet::kMaxWallTiles, "WallTile count out of range");
-    WallTileSet again = WtdFile::ParseWallTiles(WtdFile::WallTilesText(set));
+    WallTileSet again = wtdfile::ParseWallTiles(wtdfile::WallTilesText(set));
     Require(again.LastIndex() == set.LastIndex(), "a saved set loads back with another count");
     for (int index = 0; index <= set.LastIndex(); ++index)
         Require(again.Definition(index) == set.Definition(index), "a saved WallTile loads back changed");
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     fuzz::FuzzFile file("set.wtd", std::span(data, size));
     WallTileSet loaded;
-    Require(WtdFile::DoLoad(file.path, loaded).Done(), "a readable file failed to load");
+    Require(wtdfile::Load(file.path, loaded).Done(), "a readable file failed to load");
     Require(loaded.LastIndex() == set.LastIndex(), "loading from a file differs from parsing its text");
     return 0;
 }

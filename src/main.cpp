@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("VETRA"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/vetra.svg")));
-    vetra::ui::UI window;
+    vetra::ui::MainWindow window;
     new vetra::ui::SecondaryWindows(window);  // owned by the window
     // For the documentation: "vetra --screenshots DIR" saves each tab and quits.
     QStringList arguments = QApplication::arguments();

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 std::uint8_t Fold(char c) {
@@ -35,4 +35,4 @@ int CompareCaseBlind(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -5,7 +5,7 @@
 
 // The one comparison of settings text: independent of the machine's locale, letters A-Z and the
 // Windows-1252 capitals fold to lower case, then byte values decide; a prefix sorts before the longer text.
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // Negative, zero or positive as a sorts before, equals or sorts after b.
 int CompareCaseBlind(std::string_view a, std::string_view b);
@@ -16,4 +16,4 @@ std::string FoldCase(std::string_view text);
 inline bool EqualCaseBlind(std::string_view a, std::string_view b) { return CompareCaseBlind(a, b) == 0; }
 inline bool SortsAfter(std::string_view a, std::string_view b) { return CompareCaseBlind(a, b) > 0; }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

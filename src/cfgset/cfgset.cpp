@@ -10,13 +10,13 @@
 #include "util/fileio.h"
 #include "util/filenameext.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 std::string ReplacedExtension(const std::string& path, const std::string& extension) {
     std::string base = path;
-    FileNameExt::SplitExtension(base);
-    return FileNameExt::UniqueFileName(base + extension);
+    filenameext::SplitExtension(base);
+    return filenameext::UniqueFileName(base + extension);
 }
 
 // What a procedure does to its file, as the message of its failure says it.
@@ -64,7 +64,7 @@ void Describe(Progress& progress, FileResult& result, SettingsRecords& records, 
 
 }  // namespace
 
-FileResult Set2Cfg(Progress& progress, const std::string& path, bool includeDescriptions) {
+FileResult ConvertSetToCfg(Progress& progress, const std::string& path, bool includeDescriptions) {
     return Guarded(progress, path, {"convert", " to a .cfg file"}, [&](FileResult& result) {
         SettingsRecords records = ReadSettingsFile(progress, result, path);
         SortByCategory(progress, records);
@@ -74,8 +74,8 @@ FileResult Set2Cfg(Progress& progress, const std::string& path, bool includeDesc
     });
 }
 
-FileResult Cfg2Set(Progress& progress, const std::string& path, const std::string& commentFile,
-                   bool includeDescriptions) {
+FileResult ConvertCfgToSet(Progress& progress, const std::string& path, const std::string& commentFile,
+                           bool includeDescriptions) {
     return Guarded(progress, path, {"convert", " to a .set file"}, [&](FileResult& result) {
         SettingsRecords records = ReadCfgRecords(progress, path);
         if (includeDescriptions) Describe(progress, result, records, commentFile, CopyMode::All);
@@ -86,18 +86,18 @@ FileResult Cfg2Set(Progress& progress, const std::string& path, const std::strin
     });
 }
 
-FileResult DescSet(Progress& progress, const std::string& path, const std::string& commentFile) {
+FileResult DescribeSet(Progress& progress, const std::string& path, const std::string& commentFile) {
     return Guarded(progress, path, {"describe", ""}, [&](FileResult& result) {
         SettingsRecords records = ReadSettingsFile(progress, result, path);
         Describe(progress, result, records, commentFile, CopyMode::WhatItHas);
         SortToSetOrder(progress, result, records);
-        std::string output = DescSetOutputName(path);
+        std::string output = DescribeSetOutputName(path);
         WriteSetRecords(progress, result, records, output);
         result.written.push_back(output);
     });
 }
 
-std::string DescSetOutputName(const std::string& path) {
+std::string DescribeSetOutputName(const std::string& path) {
     std::size_t cut = path.size() < 4 ? 0 : path.size() - 4;
     std::string base = path.substr(0, cut);
     std::string ending = path.substr(cut);
@@ -111,11 +111,12 @@ std::string PickCommentFile(
     const std::function<std::string(const std::string& title, const std::string& filter)>& openDialog) {
     try {
         std::string chosen = openDialog(std::string(kCommentDialogTitle), std::string(kCommentDialogFilter));
-        if (FileNameExt::HasExtension(chosen, ".sss") || FileNameExt::HasExtension(chosen, ".set")) return chosen;
+        if (filenameext::HasExtension(chosen, ".sss") || filenameext::HasExtension(chosen, ".set"))
+            return chosen;
     } catch (const std::exception&) {
         // a dialog that fails counts as cancelled
     }
     return {};
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -8,7 +8,7 @@
 #include "cfgset/progress.h"
 #include "cfgset/settingsorder.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 using Key = std::pair<std::string, std::string>;  // folded category and name
@@ -47,4 +47,4 @@ void ApplyDescriptions(Progress& progress, SettingsRecords& records, SettingsRec
     }
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -3,7 +3,7 @@
 #include "cfgset/settingsrecord.h"
 #include "util/progress.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // Whether a matching comment replaces everything or only what it has.
 enum class CopyMode {
@@ -17,4 +17,4 @@ enum class CopyMode {
 void ApplyDescriptions(Progress& progress, SettingsRecords& records, SettingsRecords& comments, bool fromTemplate,
                        CopyMode mode);
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

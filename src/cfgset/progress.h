@@ -4,7 +4,7 @@
 
 #include "util/progress.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // Shows a stage in the title and lets the window repaint it.
 inline void ShowProgress(Progress& progress, const std::string& text) {
@@ -12,4 +12,4 @@ inline void ShowProgress(Progress& progress, const std::string& text) {
     progress.DoEvents();
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

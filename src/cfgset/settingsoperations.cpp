@@ -2,7 +2,7 @@
 
 #include "cfgset/cfgset.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 BatchOperation Processing(std::string title, std::string filter, std::string extension, BatchJob job) {
@@ -16,25 +16,26 @@ BatchOperation Processing(std::string title, std::string filter, std::string ext
 
 }  // namespace
 
-BatchOperation Cfg2SetOperation(const std::string& commentFile, bool includeDescriptions) {
-    return Processing("File(s) to process (.cfg):", "Server config files (*.cfg)|*.cfg", ".cfg",
-                      {.routine = [commentFile, includeDescriptions](Progress& progress, const std::string& path) {
-                          return Cfg2Set(progress, path, commentFile, includeDescriptions);
-                      }});
+BatchOperation CfgToSetOperation(const std::string& commentFile, bool includeDescriptions) {
+    return Processing(
+        "File(s) to process (.cfg):", "Server config files (*.cfg)|*.cfg", ".cfg",
+        {.routine = [commentFile, includeDescriptions](Progress& progress, const std::string& path) {
+            return ConvertCfgToSet(progress, path, commentFile, includeDescriptions);
+        }});
 }
 
-BatchOperation Set2CfgOperation(bool includeDescriptions) {
+BatchOperation SetToCfgOperation(bool includeDescriptions) {
     return Processing("File(s) to process (.set):", "Server settings (*.set)|*.set", ".set",
                       {.routine = [includeDescriptions](Progress& progress, const std::string& path) {
-                          return Set2Cfg(progress, path, includeDescriptions);
+                          return ConvertSetToCfg(progress, path, includeDescriptions);
                       }});
 }
 
-BatchOperation DescSetOperation(const std::string& commentFile) {
+BatchOperation DescribeSetOperation(const std::string& commentFile) {
     return Processing("File(s) to process (.set):", "Subspace server settings (*.set)|*.set", ".set",
                       {.routine = [commentFile](Progress& progress, const std::string& path) {
-                          return DescSet(progress, path, commentFile);
+                          return DescribeSet(progress, path, commentFile);
                       }});
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -5,15 +5,16 @@
 #include "util/batchoperation.h"
 
 // The Server tab's batches, described once for the desktop program and the command line.
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
-// ".cfg->.set": Cfg2Set on each .cfg, with the comment file chosen beforehand ("" without descriptions).
-BatchOperation Cfg2SetOperation(const std::string& commentFile, bool includeDescriptions);
+// ".cfg->.set": ConvertCfgToSet on each .cfg, with the comment file chosen beforehand ("" without
+// descriptions).
+BatchOperation CfgToSetOperation(const std::string& commentFile, bool includeDescriptions);
 
-// ".set->.cfg": Set2Cfg on each .set.
-BatchOperation Set2CfgOperation(bool includeDescriptions);
+// ".set->.cfg": ConvertSetToCfg on each .set.
+BatchOperation SetToCfgOperation(bool includeDescriptions);
 
-// "Describe": DescSet on each .set with the comment file chosen beforehand.
-BatchOperation DescSetOperation(const std::string& commentFile);
+// "Describe": DescribeSet on each .set with the comment file chosen beforehand.
+BatchOperation DescribeSetOperation(const std::string& commentFile);
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

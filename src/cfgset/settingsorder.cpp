@@ -6,7 +6,7 @@
 #include "cfgset/progress.h"
 #include "cfgset/shellsort.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 bool CategorySortsAfter(const SettingsRecord& a, const SettingsRecord& b) { return SortsAfter(a.cat, b.cat); }
@@ -67,4 +67,4 @@ void SortToSetOrder(Progress& progress, FileResult& result, SettingsRecords& rec
     }
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

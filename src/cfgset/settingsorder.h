@@ -5,7 +5,7 @@
 #include "util/progress.h"
 
 // The two orders of settings lists: by category, and the set order of .set files. Neither fails.
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // Sorts by Cat with the program's shell sort, showing "Sorting data...".
 void SortByCategory(Progress& progress, SettingsRecords& records);
@@ -15,4 +15,4 @@ void SortByCategory(Progress& progress, SettingsRecords& records);
 // that fail, the records keep the order they had, with a message box notice in the result saying so.
 void SortToSetOrder(Progress& progress, FileResult& result, SettingsRecords& records);
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

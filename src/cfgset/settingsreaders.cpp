@@ -10,7 +10,7 @@
 #include "util/splitstring.h"
 #include "util/textcodec.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 constexpr std::string_view kSetFormatMessage = "Not Cat:Name:Val:Min:Max:Desc in .set!";
@@ -19,7 +19,7 @@ constexpr std::string_view kCommentFormatMessage = "Bad format in comment file!"
 std::vector<std::string> ReadLines(const std::string& path) {
     Bytes bytes = ReadWholeFile(path, kSettingsReadLimit);
     std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    std::vector<std::string> lines = TextCodec::SplitTextLines(TextCodec::StripUtf8Bom(text));
+    std::vector<std::string> lines = textcodec::SplitTextLines(textcodec::StripUtf8Bom(text));
     if (lines.empty()) throw FileError(path, "holds no line");
     return lines;
 }
@@ -41,7 +41,7 @@ SettingsRecords ReadSetLines(Progress& progress, FileResult& result, const std::
     for (const std::string& line : ReadLines(path)) {
         ++number;
         if (IsSkipped(line)) continue;
-        int count = SplitString::SplitFieldsMax(':', line, 6, fields);
+        int count = splitstring::SplitFieldsMax(':', line, 6, fields);
         bool inherits = count >= 4 && fields[3] == "*";
         if (!inherits && count < 6) {
             result.Add({NoticeKind::Note, NoticeDisplay::MessageBox, path, {}, std::string(message)});
@@ -69,7 +69,7 @@ SettingsRecords ReadTemplateLines(Progress& progress, FileResult& result, const 
     std::vector<std::string> fields;
     for (const std::string& line : ReadLines(path)) {
         if (IsSkipped(line)) continue;
-        int count = SplitString::SplitFieldsMax(':', line, 5, fields);
+        int count = splitstring::SplitFieldsMax(':', line, 5, fields);
         if (count < 5) {
             result.Add({NoticeKind::Note, NoticeDisplay::MessageBox, path, {}, std::string(kCommentFormatMessage)});
             if (count < 4) continue;
@@ -115,6 +115,6 @@ SettingsRecords ReadCommentRecords(Progress& progress, FileResult& result, const
     return ReadTemplateLines(progress, result, path);
 }
 
-bool IsSetCommentFile(const std::string& path) { return FileNameExt::HasExtension(path, ".set"); }
+bool IsSetCommentFile(const std::string& path) { return filenameext::HasExtension(path, ".set"); }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

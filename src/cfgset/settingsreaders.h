@@ -11,7 +11,7 @@
 // settings template). Each shows its progress in the title. A malformed line gets its format message (a message
 // box notice in the result) and is read as far as it goes or skipped; anything that ends the reading (a missing, unreadable, oversized or
 // empty file, "*" on the first record) throws FileError naming the file and the reason.
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // Settings files are a few dozen kilobytes; anything beyond this is refused before it is read.
 inline constexpr std::uintmax_t kSettingsReadLimit = 4u * 1024u * 1024u;
@@ -31,4 +31,4 @@ SettingsRecords ReadCommentRecords(Progress& progress, FileResult& result, const
 // True when a comment file of this name is read as a .set rather than as a template.
 bool IsSetCommentFile(const std::string& path);
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

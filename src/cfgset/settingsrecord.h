@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // One server setting as the .cfg, .set and template files carry it. No field is ever read as a number; the
 // text is Windows-1252 bytes kept as they are.
@@ -32,4 +32,4 @@ inline constexpr std::string_view kAllShips = "All";
 // The ship number 1 to 8 of a category equal to a ship's name (ignoring case), 0 for any other category.
 int ShipNumber(std::string_view category);
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -7,7 +7,7 @@
 #include "cfgset/progress.h"
 #include "util/fileio.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 std::string WholePercent(std::size_t index, std::size_t count) {
@@ -95,4 +95,4 @@ void WriteCfgRecords(Progress& progress, FileResult& result, const SettingsRecor
     WriteFileSafely(path, text, progress.Faults());
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -11,7 +11,7 @@
 // the title, and writes the file in one step with WriteFileSafely: on failure FileError is thrown and no part
 // of the file is left. A record that the format cannot hold exactly gets a "Warning: " summary line in the
 // result.
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // Writes Cat:Name:Val:Min:Max:Desc lines; a record whose Min, Max and Desc repeat the previous record's is
 // written as Cat:Name:Val:*, except after a record with all three empty.
@@ -26,4 +26,4 @@ void WriteCfgRecords(Progress& progress, FileResult& result, const SettingsRecor
 // The .cfg writer's progress: i * 100 / count as the division gives it, with up to 15 significant digits.
 std::string PercentText(std::size_t index, std::size_t count);
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 
 // The program's one shell sort. Its order of equal keys is part of the files it writes, so the procedure is
 // kept exactly: the gap starts at (count - 1) / 2 (1 for two items), passes with one gap repeat until a pass
@@ -28,4 +28,4 @@ void ShellSort(std::vector<T>& items, SortsAfterFn sortsAfter) {
     }
 }
 
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

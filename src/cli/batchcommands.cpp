@@ -53,7 +53,7 @@ void AddCleanPalette(CLI::App& command, Arguments& arguments, const char* help) 
 std::optional<ConverterWallTiles> WallTiles(CommandContext& context, const std::string& path) {
     if (path.empty()) return ConverterWallTiles{};
     WallTileSet set;
-    FileResult loaded = WtdFile::DoLoad(path, set);
+    FileResult loaded = wtdfile::Load(path, set);
     if (!loaded.Done()) {
         context.Finish(loaded);
         return std::nullopt;
@@ -64,13 +64,15 @@ std::optional<ConverterWallTiles> WallTiles(CommandContext& context, const std::
 // The named comment file as the desktop program's dialog would give it; "" (after a usage error) when it
 // names neither a template nor a .set.
 std::string ChosenCommentFile(CommandContext& context, const std::string& named) {
-    std::string chosen = CfgSet::PickCommentFile([&](const std::string&, const std::string&) { return named; });
+    std::string chosen =
+        cfgset::PickCommentFile([&](const std::string&, const std::string&) { return named; });
     if (chosen.empty()) context.UsageError("The comment file must be a settings template (.sss) or a .set: " + named);
     return chosen;
 }
 
 const BatchCommand kBatchCommands[] = {
-    {"convert", "Convert map bitmaps into levels (Convert)", "MAP", "Map bitmaps (1024 x 1024, 8 bits per pixel)",
+    {"convert", "Convert map bitmaps into levels (Convert)", "MAP",
+     "Map bitmaps (1024 x 1024, 8 bits per pixel)",
      [](CLI::App& command, Arguments& arguments) {
          command.add_option("--walltiles", arguments.wallTiles,
                             "Join the walls drawn with WallTile markers using this WallTile definition file (.wtd)");
@@ -81,7 +83,7 @@ const BatchCommand kBatchCommands[] = {
      [](CommandContext& context, const Arguments& arguments) -> std::optional<BatchOperation> {
          std::optional<ConverterWallTiles> wallTiles = WallTiles(context, arguments.wallTiles);
          if (!wallTiles) return std::nullopt;
-         return Convert::ConvertOperation(
+         return convert::ConvertOperation(
              {.wallTiles = *wallTiles, .tileset = arguments.tileset, .cleanPalette = arguments.cleanPalette});
      }},
     {"deconvert", "Turn levels into a map bitmap LEVEL-m.bmp and their tileset into LEVEL-t.bmp (Deconvert)",
@@ -94,7 +96,8 @@ const BatchCommand kBatchCommands[] = {
      [](CommandContext& context, const Arguments& arguments) -> std::optional<BatchOperation> {
          std::optional<ConverterWallTiles> wallTiles = WallTiles(context, arguments.wallTiles);
          if (!wallTiles) return std::nullopt;
-         return Convert::DeconvertOperation({.wallTiles = *wallTiles, .cleanPalette = arguments.cleanPalette});
+         return convert::DeconvertOperation(
+             {.wallTiles = *wallTiles, .cleanPalette = arguments.cleanPalette});
      }},
     {"relink", "Join the WallTiles of levels anew into LEVEL-N.lvl beside each (Re-Link)", "LEVEL",
      "Level files (.lvl)",
@@ -105,24 +108,25 @@ const BatchCommand kBatchCommands[] = {
      [](CommandContext& context, const Arguments& arguments) -> std::optional<BatchOperation> {
          std::optional<ConverterWallTiles> wallTiles = WallTiles(context, arguments.wallTiles);
          if (!wallTiles) return std::nullopt;
-         return Convert::ReLinkOperation({.wallTiles = *wallTiles});
+         return convert::ReLinkOperation({.wallTiles = *wallTiles});
      }},
-    {"apply-tiles", "Put a tileset at the head of levels, writing LEVEL-0.lvl beside each (Apply Tiles)", "LEVEL",
-     "Level files (.lvl)",
+    {"apply-tiles", "Put a tileset at the head of levels, writing LEVEL-0.lvl beside each (Apply Tiles)",
+     "LEVEL", "Level files (.lvl)",
      [](CLI::App& command, Arguments& arguments) {
          command.add_option("--tileset", arguments.tileset, "A tileset bitmap, or a level that has one")->required();
          AddCleanPalette(command, arguments, "Give the tileset the default SubSpace palette (Clean Palette)");
      },
      [](CommandContext&, const Arguments& arguments) -> std::optional<BatchOperation> {
-         return Convert::ApplyTilesOperation(arguments.tileset, arguments.cleanPalette);
+         return convert::ApplyTilesOperation(arguments.tileset, arguments.cleanPalette);
      }},
-    {"split-tiles", "Take levels apart into LEVEL-s.bmp and a level without tileset LEVEL-s.lvl (Split Tiles)",
-     "LEVEL", "Level files (.lvl)",
+    {"split-tiles",
+     "Take levels apart into LEVEL-s.bmp and a level without tileset LEVEL-s.lvl (Split Tiles)", "LEVEL",
+     "Level files (.lvl)",
      [](CLI::App& command, Arguments& arguments) {
          AddCleanPalette(command, arguments, "Give the tileset the default SubSpace palette (Clean Palette)");
      },
      [](CommandContext&, const Arguments& arguments) -> std::optional<BatchOperation> {
-         return Convert::SplitTilesOperation(arguments.cleanPalette);
+         return convert::SplitTilesOperation(arguments.cleanPalette);
      }},
     {"overlay", "Lay an overlay diff over levels (the Overlay button)", "levels",
      "Levels to overlay; each result goes to a new file beside it",
@@ -131,14 +135,14 @@ const BatchCommand kBatchCommands[] = {
      },
      [](CommandContext& context, const Arguments& arguments) -> std::optional<BatchOperation> {
          // The desktop program's dialog only offers .lvl files; here a wrong name is a usage error.
-         if (!FileNameExt::HasExtension(arguments.overlay, ".lvl")) {
+         if (!filenameext::HasExtension(arguments.overlay, ".lvl")) {
              context.UsageError(WrongExtension(arguments.overlay, ".lvl").text);
              return std::nullopt;
          }
-         return Convert::OverlayOperation(arguments.overlay);
+         return convert::OverlayOperation(arguments.overlay);
      }},
-    {"cfg2set", "Convert server config files (.cfg) into settings lists (.set) in the server's set order", "files",
-     "The .cfg files",
+    {"cfg2set", "Convert server config files (.cfg) into settings lists (.set) in the server's set order",
+     "files", "The .cfg files",
      [](CLI::App& command, Arguments& arguments) {
          command.add_option("--descriptions", arguments.commentFile,
                             "Take Min, Max and descriptions from this template (.sss) or settings list (.set)")
@@ -148,7 +152,7 @@ const BatchCommand kBatchCommands[] = {
          bool include = !arguments.commentFile.empty();
          std::string commentFile = include ? ChosenCommentFile(context, arguments.commentFile) : "";
          if (include && commentFile.empty()) return std::nullopt;
-         return CfgSet::Cfg2SetOperation(commentFile, include);
+         return cfgset::CfgToSetOperation(commentFile, include);
      }},
     {"set2cfg", "Convert server settings lists (.set) into config files (.cfg)", "files", "The .set files",
      [](CLI::App& command, Arguments& arguments) {
@@ -156,10 +160,10 @@ const BatchCommand kBatchCommands[] = {
                           "Write each setting's Min, Max and description on a \";\" line below it");
      },
      [](CommandContext&, const Arguments& arguments) -> std::optional<BatchOperation> {
-         return CfgSet::Set2CfgOperation(arguments.descriptions);
+         return cfgset::SetToCfgOperation(arguments.descriptions);
      }},
-    {"describe", "Write each settings list (.set) again with Min, Max and descriptions from a comment file", "files",
-     "The .set files",
+    {"describe", "Write each settings list (.set) again with Min, Max and descriptions from a comment file",
+     "files", "The .set files",
      [](CLI::App& command, Arguments& arguments) {
          command.add_option("--comments", arguments.commentFile, "A settings template (.sss) or another .set")
              ->required()
@@ -168,7 +172,7 @@ const BatchCommand kBatchCommands[] = {
      [](CommandContext& context, const Arguments& arguments) -> std::optional<BatchOperation> {
          std::string commentFile = ChosenCommentFile(context, arguments.commentFile);
          if (commentFile.empty()) return std::nullopt;
-         return CfgSet::DescSetOperation(commentFile);
+         return cfgset::DescribeSetOperation(commentFile);
      }},
 };
 

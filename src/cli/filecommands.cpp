@@ -29,7 +29,7 @@ void AddBlankFileCommand(CLI::App& app, CommandContext& context, const char* nam
 
 // The desktop program's dialogs only offer .lvl files; here a wrong name is a usage error.
 bool IsLevelName(CommandContext& context, const std::string& path) {
-    if (FileNameExt::HasExtension(path, ".lvl")) return true;
+    if (filenameext::HasExtension(path, ".lvl")) return true;
     context.UsageError(WrongExtension(path, ".lvl").text);
     return false;
 }
@@ -47,7 +47,7 @@ void AddDiff(CLI::App& app, CommandContext& context) {
     command->add_option("edited", arguments->edited, "The hand-edited, modified level")->required();
     command->callback([&context, arguments] {
         if (!IsLevelName(context, arguments->unaltered) || !IsLevelName(context, arguments->edited)) return;
-        FileResult result = Convert::DiffLevels(context.host, arguments->unaltered, arguments->edited);
+        FileResult result = convert::DiffLevels(context.host, arguments->unaltered, arguments->edited);
         for (const std::string& path : result.written) context.host.ReportCreated(path);
         if (!result.Done()) context.Failed();
     });
@@ -56,10 +56,10 @@ void AddDiff(CLI::App& app, CommandContext& context) {
 }  // namespace
 
 void AddFileCommands(CLI::App& app, CommandContext& context) {
-    AddBlankFileCommand(app, context, "new-map", "Create a blank map bitmap (New Map)", Convert::MakeBlankMap,
+    AddBlankFileCommand(app, context, "new-map", "Create a blank map bitmap (New Map)", convert::MakeBlankMap,
                         "Blank map bitmap created.");
     AddBlankFileCommand(app, context, "new-tiles", "Create a blank tileset bitmap (New Tiles)",
-                        Convert::MakeBlankTileset, "Blank tileset created.");
+                        convert::MakeBlankTileset, "Blank tileset created.");
     AddDiff(app, context);
 }
 

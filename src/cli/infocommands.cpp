@@ -33,8 +33,8 @@ bool Readable(CommandContext& context, const std::string& path) {
 }
 
 bool HasTileset(CommandContext& context, const std::string& path, bool failWithout) {
-    if (!Convert::SaysNoTileset(Convert::ReadComments(path))) return true;
-    context.host.MessageBox(Convert::kNoTilesetText);
+    if (!convert::SaysNoTileset(convert::ReadComments(path))) return true;
+    context.host.MessageBox(convert::kNoTilesetText);
     if (!failWithout) return false;
     // The box does not say which file; on the command line that is needed.
     context.host.AddText(path + " does not begin with a tileset.");
@@ -44,7 +44,7 @@ bool HasTileset(CommandContext& context, const std::string& path, bool failWitho
 
 // Line ends of any kind become CR LF, as the comments store them.
 std::string CrLfText(std::string_view text) {
-    std::vector<std::string> lines = TextCodec::SplitTextLines(text);
+    std::vector<std::string> lines = textcodec::SplitTextLines(text);
     std::string joined;
     for (std::size_t i = 0; i < lines.size(); ++i) joined += (i ? "\r\n" : "") + lines[i];
     if (text.ends_with('\n') || text.ends_with('\r')) joined += "\r\n";
@@ -61,14 +61,15 @@ std::optional<std::string> NewText(CommandContext& context, const InfoArguments&
     if (!arguments.textFile.empty()) {
         try {
             Bytes bytes = ReadWholeFile(arguments.textFile, 16u * 1024u * 1024u);
-            utf8 = TextCodec::StripUtf8Bom(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+            utf8 = textcodec::StripUtf8Bom(
+                std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         } catch (const FileError& error) {
             context.host.MessageBox(error.what());
             context.Failed();
             return std::nullopt;
         }
     }
-    return TextCodec::Utf8ToCp1252(CrLfText(utf8));
+    return textcodec::Utf8ToCp1252(CrLfText(utf8));
 }
 
 void AddKeepOriginal(CLI::App& command, InfoArguments& arguments) {
@@ -87,7 +88,7 @@ void AddInfoCommands(CLI::App& app, CommandContext& context) {
     view->add_option("file", arguments->file, "A .lvl or .bmp file")->required();
     view->callback([&context, arguments] {
         if (!Readable(context, arguments->file)) return;
-        context.host.AddText(TextCodec::Cp1252ToUtf8(Convert::ReadComments(arguments->file)));
+        context.host.AddText(textcodec::Cp1252ToUtf8(convert::ReadComments(arguments->file)));
     });
 
     CLI::App* edit = info->add_subcommand("edit", "Replace the comments (Edit Info)");
@@ -98,7 +99,7 @@ void AddInfoCommands(CLI::App& app, CommandContext& context) {
     edit->callback([&context, arguments] {
         std::optional<std::string> newText = NewText(context, *arguments);
         if (!newText || !Readable(context, arguments->file) || !HasTileset(context, arguments->file, true)) return;
-        context.Finish(Convert::EditInfo(context.host, arguments->file, *newText, arguments->keepOriginal));
+        context.Finish(convert::EditInfo(context.host, arguments->file, *newText, arguments->keepOriginal));
     });
 
     CLI::App* wipe = info->add_subcommand("wipe", "Remove the comments (Wipe Info)");
@@ -106,7 +107,7 @@ void AddInfoCommands(CLI::App& app, CommandContext& context) {
     AddKeepOriginal(*wipe, *arguments);
     wipe->callback([&context, arguments] {
         if (!Readable(context, arguments->file) || !HasTileset(context, arguments->file, false)) return;
-        context.Finish(Convert::WipeInfo(context.host, arguments->file, arguments->keepOriginal));
+        context.Finish(convert::WipeInfo(context.host, arguments->file, arguments->keepOriginal));
     });
 }
 

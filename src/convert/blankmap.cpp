@@ -1,10 +1,10 @@
 #include "convert/blankmap.h"
 
-#include "convert/likeput.h"
+#include "convert/bytecursor.h"
 #include "formats/bitmapheader.h"
 #include "formats/mappalette.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 // The header and the first palette entry at their own positions, the other entries one after another.
@@ -33,7 +33,7 @@ Bytes MapHeaderBytes(FileResult& result, ProgressTitle& title) {
     std::copy(header.begin(), header.end(), source.begin());
     std::copy(palette.begin(), palette.end(), source.begin() + kBitmapHeaderSize);
     Bytes buffer(kPixelOffset, 0);
-    LikePut put;
+    ByteCursor put;
     for (std::size_t i = 0; i < source.size(); ++i) {
         bool placed = i < kPlacedBytes;
         if (!put.Put(buffer, placed ? static_cast<std::int32_t>(i) : 0, source[i], placed))
@@ -67,4 +67,4 @@ FileResult MakeBlankMap(Progress& progress, const std::string& path) {
     return WriteOrFail(title, result, map, "blank map");
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -8,7 +8,7 @@
 
 // The empty map bitmap from which a new map is drawn, and the header and map palette every map bitmap
 // the program writes starts with.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The 1078 bytes of header and map palette, showing "Creating headers..." on the title. A byte the placement
 // could not put (which the fixed layout never asks for) gets a message box notice in the result.
@@ -25,4 +25,4 @@ FileResult MakeMapHeader(Progress& progress, const std::string& path);
 // it was, with the message "Could not write the blank map PATH: REASON.".
 FileResult MakeBlankMap(Progress& progress, const std::string& path);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

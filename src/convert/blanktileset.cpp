@@ -4,7 +4,7 @@
 #include "formats/bitmapheader.h"
 #include "util/progresstitle.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 constexpr int kBlankHeight = 160;
@@ -17,8 +17,8 @@ bool OnCellBorder(int position) { return position % 16 == 0 || position % 16 == 
 
 Bytes BlankTilesetBytes() {
     Bytes file(kTilesetSize, 0);
-    ITH(file, kBlankHeight);
-    InsertPallette(file);
+    WriteTilesetHeader(file, kBlankHeight);
+    WriteDefaultPalette(file);
     for (std::size_t i = 0; i < kTilesetPixelSize; ++i) {
         int x = static_cast<int>(i % kWidth);
         int row = static_cast<int>(i / kWidth);
@@ -44,4 +44,4 @@ FileResult MakeBlankTileset(Progress& progress, const std::string& path) {
     return result;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

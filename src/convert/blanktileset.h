@@ -10,7 +10,7 @@ class Progress;
 }
 
 // A new, empty tileset: every tile cell framed in the border colour around a black inside.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The 49,718 bytes of a blank tileset.
 Bytes BlankTilesetBytes();
@@ -19,4 +19,4 @@ Bytes BlankTilesetBytes();
 // was, with the message "Could not write the blank tileset PATH: REASON.".
 FileResult MakeBlankTileset(Progress& progress, const std::string& path);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // Which list entry lies at each cell of the map, so that a search for a position is one look-up; the lists
 // it serves never hold two entries at one position. Positions outside the map hold nothing.
@@ -26,4 +26,4 @@ private:
     std::vector<std::int32_t> entries_;
 };
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

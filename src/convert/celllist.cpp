@@ -6,7 +6,7 @@
 #include "convert/cellgrid.h"
 #include "formats/tilerecord.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 constexpr int kMapSide = 1024;
@@ -115,4 +115,4 @@ Bytes LevelRecordBytes(ProgressTitle& title, const std::vector<MapCell>& cells) 
     return bytes;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -11,7 +11,7 @@
 
 // The stages of a conversion that work on the list of a map's non-empty cells, each showing its progress
 // title. None of them fails; a lack of memory is thrown as std::bad_alloc.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The map's pixels (1024 rows of 1024, bottom row first) as the list of non-zero cells in raster order.
 std::vector<MapCell> DistillCells(ProgressTitle& title, std::span<const std::uint8_t> pixels);
@@ -28,4 +28,4 @@ void CollapseCells(ProgressTitle& title, std::vector<MapCell>& cells);
 // The cells as 4-byte tile records.
 Bytes LevelRecordBytes(ProgressTitle& title, const std::vector<MapCell>& cells);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -5,7 +5,7 @@
 
 #include "formats/level.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 // Bytes of pixel data: the image-size field, or when that is 0 the rows the width, height and depth make. For
@@ -55,4 +55,4 @@ CommentArea FindCommentArea(std::span<const std::uint8_t> bytes) {
     return area;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

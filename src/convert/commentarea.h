@@ -7,7 +7,7 @@
 // Where the comments of a bitmap (a tileset file, or the tileset at the head of a level) lie: behind the pixel
 // data, up to the end that the bitmap's file-size field gives. Parsing never fails and never reads outside the
 // bytes given.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 struct CommentArea {
     bool hasTileset = false;       // the file begins with "BM"
@@ -23,4 +23,4 @@ struct CommentArea {
 
 CommentArea FindCommentArea(std::span<const std::uint8_t> bytes);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

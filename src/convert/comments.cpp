@@ -13,7 +13,7 @@
 #include "util/filenameext.h"
 #include "util/progress.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 const std::string kVersionText = VETRA_VERSION_TEXT;
@@ -113,7 +113,7 @@ FileResult WriteComments(Progress& progress, const std::string& path, const std:
     std::string comments = StoredText(text);
     if (area.pixelEnd + comments.size() > UINT32_MAX)
         return stop(NoticeKind::Refusal, "cannot hold comments that long", path + ": the comments are too long to store.");
-    std::string target = replace ? path : FileNameExt::UniqueFileName(path);
+    std::string target = replace ? path : filenameext::UniqueFileName(path);
     try {
         WriteFileSafely(target, Rewritten(bytes, area, comments), progress.Faults());
     } catch (const FileError& error) {
@@ -131,4 +131,4 @@ FileResult WipeInfo(Progress& progress, const std::string& path, bool keepOrigin
     return EditInfo(progress, path, kRemoveAllComments, keepOriginal);
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -12,7 +12,7 @@ class Progress;
 // The comments embedded in a tileset bitmap, on its own or at the head of a level: reading them for display and
 // rewriting them. Texts are Windows-1252 bytes with CR LF line breaks. Reading never fails loudly; a refused or
 // failed write gets a message box notice in its result and leaves the file as it was.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 inline constexpr const char* kNoTilesetText =
     "No tileset!\r\n\r\nComments are stored as data in the tileset.\r\nWith no tileset, there can't be any comments.";
@@ -47,4 +47,4 @@ FileResult EditInfo(Progress& progress, const std::string& path, const std::stri
 // The Wipe Info button: removes the comments, the same way.
 FileResult WipeInfo(Progress& progress, const std::string& path, bool keepOriginal);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -10,7 +10,7 @@
 #include "formats/bitmapheader.h"
 #include "util/filenameext.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 FileResult LevelToBitmaps(Progress& progress, const std::string& levelPath, const std::string& tilesetPath,
                           const std::string& mapPath, const DeconversionOptions& options) {
@@ -46,9 +46,9 @@ FileResult LevelToBitmaps(Progress& progress, const std::string& levelPath, cons
 
 FileResult DeconvertLevel(Progress& progress, const std::string& levelPath, const DeconversionOptions& options) {
     std::string base = levelPath;
-    FileNameExt::SplitExtension(base);
-    std::string tilesetPath = FileNameExt::UniqueFileName(base + "-t.bmp");
-    std::string mapPath = FileNameExt::UniqueFileName(base + "-m.bmp");
+    filenameext::SplitExtension(base);
+    std::string tilesetPath = filenameext::UniqueFileName(base + "-t.bmp");
+    std::string mapPath = filenameext::UniqueFileName(base + "-m.bmp");
     return LevelToBitmaps(progress, levelPath, tilesetPath, mapPath, options);
 }
 
@@ -62,4 +62,4 @@ BatchOperation DeconvertOperation(const DeconversionOptions& options) {
                     }}};
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

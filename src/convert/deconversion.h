@@ -11,7 +11,7 @@ class Progress;
 }
 
 // Turning a level back into a map bitmap, one pixel per cell, and its tileset into a bitmap of its own.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 struct DeconversionOptions {
     ConverterWallTiles wallTiles;  // tiles a WallTile lists are drawn as its marker; empty for none
@@ -33,4 +33,4 @@ FileResult DeconvertLevel(Progress& progress, const std::string& levelPath, cons
 // The Deconvert batch.
 BatchOperation DeconvertOperation(const DeconversionOptions& options);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

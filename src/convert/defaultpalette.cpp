@@ -1,6 +1,6 @@
 #include "convert/defaultpalette.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 // Red, green, blue, as the game's own tilesets use them.
@@ -85,4 +85,4 @@ std::array<std::uint8_t, 1024> DefaultPaletteTable() {
     return table;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

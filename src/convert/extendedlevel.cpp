@@ -6,7 +6,7 @@
 
 #include "formats/level.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 constexpr std::uint64_t kSectionHeader = 12;  // "elvl", total size, reserved
@@ -56,4 +56,4 @@ std::vector<std::string> ExtendedLevelLines(std::span<const std::uint8_t> bytes,
     return lines;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -1,6 +1,6 @@
 #include "convert/filenotices.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 std::optional<Bytes> ReadOrRefuse(FileResult& result, const std::string& path) {
     try {
@@ -39,4 +39,4 @@ std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes) {
     return bytes.size() > 22 ? bytes[22] : 0;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -13,7 +13,7 @@ class WriteFaults;
 }
 
 // Reading and writing the files of one batch entry, with the notices that a failure gets in its result.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The whole file, or nothing after the framed notice "PATH could not be read.".
 std::optional<Bytes> ReadOrRefuse(FileResult& result, const std::string& path);
@@ -31,4 +31,4 @@ void RefuseUnusableTileset(FileResult& result, const std::string& path, const Le
 // The height byte of a tileset's header (offset 22), 0 where the bytes stop short of it.
 std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

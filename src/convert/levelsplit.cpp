@@ -9,7 +9,7 @@
 #include "util/filenameext.h"
 #include "util/progresstitle.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 FileResult SplitLevel(Progress& progress, const std::string& levelPath, bool cleanPalette) {
     ProgressTitle title(progress);
@@ -27,9 +27,9 @@ FileResult SplitLevel(Progress& progress, const std::string& levelPath, bool cle
         return result.Stopped();
     }
     std::string base = levelPath;
-    FileNameExt::SplitExtension(base);
-    std::string levelOut = FileNameExt::UniqueFileName(base + "-s.lvl");
-    std::string bitmapOut = FileNameExt::UniqueFileName(base + "-s.bmp");
+    filenameext::SplitExtension(base);
+    std::string levelOut = filenameext::UniqueFileName(base + "-s.lvl");
+    std::string bitmapOut = filenameext::UniqueFileName(base + "-s.bmp");
 
     title.Show("Writing tileset...");
     Bytes tileset;
@@ -56,4 +56,4 @@ BatchOperation SplitTilesOperation(bool cleanPalette) {
                     }}};
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -10,7 +10,7 @@ class Progress;
 }
 
 // Taking a level apart into its tileset and its tile records.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // Writes the level's tileset as "BASE-s.bmp" (cleaned when cleanPalette is set) and its tile records as
 // "BASE-s.lvl" beside it. A level without tileset, one whose tileset size runs past its end, or one that
@@ -20,4 +20,4 @@ FileResult SplitLevel(Progress& progress, const std::string& levelPath, bool cle
 // The Split Tiles batch.
 BatchOperation SplitTilesOperation(bool cleanPalette);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

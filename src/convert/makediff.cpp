@@ -8,7 +8,7 @@
 #include "util/host.h"
 #include "util/resultreport.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 bool SamePlace(const TileRecord& a, const TileRecord& b) { return a.x == b.x && a.y == b.y; }
@@ -71,4 +71,4 @@ FileResult DiffLevels(Host& host, const std::string& unaltered, const std::strin
     return result;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

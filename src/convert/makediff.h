@@ -11,7 +11,7 @@ class Progress;
 
 // Making an overlay diff: the tiles that a hand-edited copy of a level adds or changes. Failures are framed
 // notices in the result; the inputs are never changed.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The two dialogs of the Make Diff button, asked in this order.
 inline constexpr const char* kUnalteredDialogTitle = "Original, unaltered level:";
@@ -25,4 +25,4 @@ FileResult MakeDiff(Progress& progress, const std::string& unaltered, const std:
 // level, the diff's result, and the closing message "Diff generation complete.".
 FileResult DiffLevels(Host& host, const std::string& unaltered, const std::string& edited);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // One non-empty cell of a map being converted; tile 0 marks a cell that has been emptied. Kept to six bytes,
 // as a full map has a million of them.
@@ -13,4 +13,4 @@ struct MapCell {
     bool operator==(const MapCell&) const = default;
 };
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

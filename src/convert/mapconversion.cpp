@@ -11,7 +11,7 @@
 #include "util/filenameext.h"
 #include "util/nativepath.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 // Header, palette and pixels: the part of a map bitmap the conversion reads.
@@ -117,8 +117,8 @@ FileResult Convert(Progress& progress, const std::string& bitmapPath, const std:
 
 FileResult ConvertFile(Progress& progress, const std::string& bitmapPath, const ConversionOptions& options) {
     std::string base = bitmapPath;
-    FileNameExt::SplitExtension(base);
-    return Convert(progress, bitmapPath, FileNameExt::UniqueFileName(base + ".lvl"), options);
+    filenameext::SplitExtension(base);
+    return Convert(progress, bitmapPath, filenameext::UniqueFileName(base + ".lvl"), options);
 }
 
 BatchOperation ConvertOperation(const ConversionOptions& options) {
@@ -135,4 +135,4 @@ BatchOperation ConvertOperation(const ConversionOptions& options) {
                     .rejectionsLowerTotal = true}};
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -12,7 +12,7 @@
 #include "util/progresstitle.h"
 
 // Map bitmaps to levels: the Convert button's work for one file.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // What a conversion works with, chosen before the first file.
 struct ConversionOptions {
@@ -45,4 +45,4 @@ FileResult ConvertFile(Progress& progress, const std::string& bitmapPath, const 
 // completion message.
 BatchOperation ConvertOperation(const ConversionOptions& options);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -6,7 +6,7 @@
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 constexpr int kNoMarker = -1;
@@ -139,4 +139,4 @@ MapDrawing DrawRecords(ProgressTitle& title, const std::vector<TileRecord>& reco
     return drawing;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

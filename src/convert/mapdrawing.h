@@ -14,7 +14,7 @@
 
 // A level drawn as the pixels of a map bitmap, one pixel per cell: the way back from a level that the
 // deconversion writes and the re-link converts again.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The map's pixels and the tiles it could not hold.
 class MapDrawing {
@@ -56,4 +56,4 @@ std::optional<LevelForMap> ReadLevelForMap(FileResult& result, ProgressTitle& ti
 MapDrawing DrawRecords(ProgressTitle& title, const std::vector<TileRecord>& records,
                        const ConverterWallTiles& wallTiles);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

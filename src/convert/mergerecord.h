@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // A tile record of a level or of an overlay on its way through an overlay merge.
 struct MergeRecord {
@@ -17,4 +17,4 @@ struct MergeRecord {
     bool operator==(const MergeRecord&) const = default;
 };
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -6,7 +6,7 @@
 #include "convert/overlaylevel.h"
 #include "convert/recordsort.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 void AppendRecords(const OverlayLevel& level, std::int16_t source, std::vector<MergeRecord>& records) {
@@ -48,4 +48,4 @@ BatchOperation OverlayOperation(const std::string& overlay) {
                     }}};
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -12,7 +12,7 @@ class Progress;
 
 // Laying an overlay (any level, usually a diff) over levels: where both have a tile the overlay's wins. Failures
 // are framed notices in the result; the inputs are never changed.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 inline constexpr const char* kLevelFilter = "SubSpace Levels (*.lvl)|*.lvl";
 // The dialog that asks for the overlay before the levels are chosen.
@@ -25,4 +25,4 @@ FileResult ApplyOverlay(Progress& progress, const std::string& level, const std:
 // The Overlay button's batch over the chosen levels with the overlay chosen before them.
 BatchOperation OverlayOperation(const std::string& overlay);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -9,10 +9,10 @@
 
 // The cleaning step shared by the overlay merge and the diff: a record stands for the top-left corner of its
 // object, and every later record under that object is removed (its tile set to 0). Never fails.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The side of the square an object covers. Tiles without a meaning in a level count as one cell.
-inline int ObjectSize(std::uint8_t tile) { return std::max(1, Tiles::TileSize(tile)); }
+inline int ObjectSize(std::uint8_t tile) { return std::max(1, tiles::TileSize(tile)); }
 
 // Removes, for each record i in order, every later record with a tile whose place lies in the s x s square at
 // record i's place. The records must be sorted by y, then x. A record whose tile is 0 covers its own place when
@@ -46,4 +46,4 @@ std::size_t RemoveCoveredRecords(std::span<Record> records, bool emptyCovers, Pr
     return removed;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -5,7 +5,7 @@
 #include "convert/tilesetprimitives.h"
 #include "util/filenameext.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 std::optional<OverlayLevel> ReadOverlayLevel(FileResult& result, const std::string& path) {
     OverlayLevel level;
@@ -50,8 +50,9 @@ FileResult WriteCombinedLevel(Progress& progress, const std::string& first, cons
     if (!b) return result.Stopped();
     Bytes combined = combine(title, *a, *b);
     title.Show("Writing level...");
-    if (!WriteOrRefuse(result, FileNameExt::UniqueFileName(first), combined, title.Faults())) return result.Stopped();
+    if (!WriteOrRefuse(result, filenameext::UniqueFileName(first), combined, title.Faults()))
+        return result.Stopped();
     return result;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

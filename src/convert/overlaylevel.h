@@ -12,7 +12,7 @@
 
 // A level as the overlay tools read it: whole, with its tileset found by the "BM" signature; and the skeleton
 // both tools share: read two levels, combine their records, write the result beside the first.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // A full map holds about a million places, four megabytes of records; far larger levels are refused before
 // their records are held in memory twice over.
@@ -39,4 +39,4 @@ using CombineLevels = std::function<Bytes(ProgressTitle& title, const OverlayLev
 FileResult WriteCombinedLevel(Progress& progress, const std::string& first, const std::string& second,
                               const CombineLevels& combine);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

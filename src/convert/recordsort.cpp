@@ -3,8 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 // Records whose coordinates fit the 12 bits of a file's record are sorted as single words: the sort key in
@@ -92,4 +91,4 @@ void SortMergeRecords(ProgressTitle& title, std::span<MergeRecord> records) {
     SortRecords<MergePacking>(title, records);
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

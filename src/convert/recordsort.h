@@ -12,7 +12,7 @@
 // Sorting of tile records by row, then column, for the overlay tools. Which of two records at one place survives
 // the merge depends on the order the sort leaves them in, so every sort here gives exactly the order of the
 // program's shell sort. None of them fails.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // Ascending y, then x. Records equal in both are tied.
 inline bool PlaceBefore(const TileRecord& a, const TileRecord& b) { return a.y < b.y || (a.y == b.y && a.x < b.x); }
@@ -75,4 +75,4 @@ void ShellSortByInsertion(std::span<Record> records) {
 void SortTileRecords(ProgressTitle& title, std::span<TileRecord> records);
 void SortMergeRecords(ProgressTitle& title, std::span<MergeRecord> records);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -8,7 +8,7 @@
 #include "formats/levelinspection.h"
 #include "util/filenameext.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 // The tiles that newer clients give meanings to, which a map bitmap cannot hold.
@@ -36,7 +36,7 @@ FileResult Failed(FileResult& result) {
 }  // namespace
 
 FileResult ReLinkLevel(Progress& progress, const std::string& levelPath, const ReLinkOptions& options) {
-    const std::string newLevel = FileNameExt::UniqueFileName(levelPath);
+    const std::string newLevel = filenameext::UniqueFileName(levelPath);
     ProgressTitle title(progress);
     FileResult result{levelPath};
     std::optional<LevelForMap> level = ReadLevelForMap(result, title, levelPath);
@@ -74,4 +74,4 @@ BatchOperation ReLinkOperation(const ReLinkOptions& options) {
                     }}};
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -11,7 +11,7 @@ class Progress;
 }
 
 // Joining the WallTiles of an existing level anew, through a map bitmap and back.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 struct ReLinkOptions {
     ConverterWallTiles wallTiles;  // the set whose walls are joined again
@@ -29,4 +29,4 @@ FileResult ReLinkLevel(Progress& progress, const std::string& levelPath, const R
 // The Re-Link batch; no completion message.
 BatchOperation ReLinkOperation(const ReLinkOptions& options);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

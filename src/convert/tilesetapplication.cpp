@@ -6,14 +6,14 @@
 #include "formats/level.h"
 #include "util/filenameext.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 std::string ApplyOutputName(const std::string& levelPath, bool replace) {
     if (replace) return levelPath;
     std::string base = levelPath;
-    FileNameExt::SplitExtension(base);
-    return FileNameExt::UniqueFileName(base + ".lvl");
+    filenameext::SplitExtension(base);
+    return filenameext::UniqueFileName(base + ".lvl");
 }
 
 // The source's tileset size, or nothing after the framed notice that refuses it.
@@ -98,4 +98,4 @@ BatchOperation ApplyTilesOperation(const std::string& tilesetPath, bool cleanPal
                     }}};
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -9,7 +9,7 @@
 #include "util/progresstitle.h"
 
 // Putting a tileset at the head of a level, in place of the one it had.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 struct ApplyOptions {
     bool replace = false;       // write into the level itself rather than into a new file beside it
@@ -30,4 +30,4 @@ std::optional<Bytes> TilesetForLevel(FileResult& result, ProgressTitle& title, c
 // The Apply Tiles batch with the chosen tileset source.
 BatchOperation ApplyTilesOperation(const std::string& tilesetPath, bool cleanPalette);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -7,7 +7,7 @@
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 // Writes the bytes at the offset as a file would: over what stands there, growing it where it ends.
@@ -33,13 +33,13 @@ std::string CleaningRefusal(std::span<const std::uint8_t> copy) {
 
 }  // namespace
 
-bool ITH(Bytes& file, std::uint8_t height) {
+bool WriteTilesetHeader(Bytes& file, std::uint8_t height) {
     if (height > kLargestTilesetHeight) return false;
     WriteAt(file, 0, TilesetHeader(height));
     return true;
 }
 
-void InsertPallette(Bytes& file) { WriteAt(file, kBitmapHeaderSize, DefaultPaletteTable()); }
+void WriteDefaultPalette(Bytes& file) { WriteAt(file, kBitmapHeaderSize, DefaultPaletteTable()); }
 
 std::uint32_t CopyTileset(std::span<const std::uint8_t> source, Bytes& destination) {
     if (source.size() < 6) return 0;
@@ -53,8 +53,8 @@ bool CleanTilesetCopy(Bytes& copy, std::uint8_t height) {
     // A copy cut short inside the kept fields keeps what it has of them.
     std::size_t keptEnd = std::min(copy.size(), kKeptEnd);
     Bytes kept = keptEnd > kKeptStart ? Bytes(copy.begin() + kKeptStart, copy.begin() + keptEnd) : Bytes{};
-    bool headerWritten = ITH(copy, height);
-    InsertPallette(copy);
+    bool headerWritten = WriteTilesetHeader(copy, height);
+    WriteDefaultPalette(copy);
     if (headerWritten) WriteAt(copy, kKeptStart, kept);
     return headerWritten;
 }
@@ -74,4 +74,4 @@ void CleanTilesetCopyIfChosen(bool clean, FileResult& result, ProgressTitle& tit
                         "); its header was left unchanged and only its palette was replaced."});
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -11,17 +11,17 @@
 // The tileset primitives: the header and default palette of a tileset, copying the tileset at the head of a
 // level or bitmap, and cleaning such a copy. Each works on the bytes of a file being built, over whatever
 // bytes stand there, growing them where a file would grow; failures are reported as each function says.
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The largest height whose file size still fits in 16 bits, which the game's readers assume.
 inline constexpr int kLargestTilesetHeight = 212;
 
 // Writes the 54-byte tileset header for height h at offset 0. A height above 212 is refused before anything
 // is written, and false is returned.
-bool ITH(Bytes& file, std::uint8_t height);
+bool WriteTilesetHeader(Bytes& file, std::uint8_t height);
 
 // Writes the default palette at offsets 54 to 1077. Never fails.
-void InsertPallette(Bytes& file);
+void WriteDefaultPalette(Bytes& file);
 
 // Copies the first S bytes of the source to offset 0 of the destination, S being the source's file-size
 // field, and returns S; returns 0 and leaves the destination alone when the source is shorter than S.
@@ -39,4 +39,4 @@ bool CleanTilesetCopy(Bytes& copy, std::uint8_t height);
 void CleanTilesetCopyIfChosen(bool clean, FileResult& result, ProgressTitle& title, Bytes& copy,
                               std::uint8_t height, const std::string& path);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -2,7 +2,7 @@
 
 #include "convert/cellgrid.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 constexpr std::uint8_t kNorth = 1, kWest = 2, kEast = 4, kSouth = 8;
@@ -193,4 +193,4 @@ void LinkWallTiles(ProgressTitle& title, std::vector<MapCell>& cells,
     }
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

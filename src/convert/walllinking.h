@@ -9,7 +9,7 @@
 #include "util/progresstitle.h"
 #include "convert/walltilemember.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // The four WallTile stages of a conversion: links each WallTile's members to their neighbours, untangles
 // two-cell-thick diagonal bands, gives each member's cell the tile of its links, and makes diagonal steps
@@ -19,4 +19,4 @@ void LinkWallTiles(ProgressTitle& title, std::vector<MapCell>& cells,
                    std::vector<std::vector<WallTileMember>>& members, std::span<const std::uint8_t> pixels,
                    const ConverterWallTiles& wallTiles);
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // A cell drawn with a WallTile's marker, and the links found for it: a connection mask (1 north, 2 west,
 // 4 east, 8 south) or, after the diagonals stage, a diagonal code 16 to 19.
@@ -13,4 +13,4 @@ struct WallTileMember {
     std::uint8_t mask = 0;
 };
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

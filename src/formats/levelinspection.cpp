@@ -36,7 +36,7 @@ void CountHidden(std::span<const TileRecord> records, LevelInspection& level) {
     std::vector<bool> covered(kMapSide * kMapSide);
     bool anyObject = false;
     for (const TileRecord& record : records) {
-        int size = Tiles::TileSize(record.tile);
+        int size = tiles::TileSize(record.tile);
         if (size < 2 || !record.InsideMap()) continue;
         anyObject = true;
         for (int y = record.y; y < std::min(record.y + size, kMapSide); ++y)

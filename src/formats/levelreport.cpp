@@ -36,7 +36,7 @@ std::string Shown(const std::string& raw, std::size_t limit = kShownText) {
         } else
             escaped += static_cast<char>(c);
     }
-    return "\"" + TextCodec::Cp1252ToUtf8(escaped) + (raw.size() > limit ? "\"..." : "\"");
+    return "\"" + textcodec::Cp1252ToUtf8(escaped) + (raw.size() > limit ? "\"..." : "\"");
 }
 
 std::string Compression(std::uint32_t compression) {

@@ -3,7 +3,7 @@
 #include <limits>
 #include <stdexcept>
 
-namespace vetra::Tiles {
+namespace vetra::tiles {
 
 std::string TileTypeName(int tile) {
     if (tile == 0) return "(Empty Tile)";
@@ -45,4 +45,4 @@ int TileSize(int tile) {
     }
 }
 
-}  // namespace vetra::Tiles
+}  // namespace vetra::tiles

@@ -4,7 +4,7 @@
 #include <string>
 
 // Tile-type names and the position of a tile's pixels inside a tileset, shared by both editors.
-namespace vetra::Tiles {
+namespace vetra::tiles {
 
 // The name shown for a tile number, "(Invalid Tile)" for numbers with no meaning in a level.
 std::string TileTypeName(int tile);
@@ -16,4 +16,4 @@ std::int32_t TilePixelIndex(int c, int r, int x, int d);
 // The cell size of a tile in a level: 0 for empty, 2, 6 or 5 for the large objects, else 1.
 int TileSize(int tile);
 
-}  // namespace vetra::Tiles
+}  // namespace vetra::tiles

@@ -26,8 +26,6 @@ const char* const kPatterns[] = {"*.bmp;*.lvl", "*.bmp", "*.lvl", "*.*"};
 constexpr char kBrowseFilter[] =
     "All Tileset Files (*.bmp;*.lvl)|*.bmp;*.lvl|Bitmap Files (*.bmp)|*.bmp|SubSpace Levels (*.lvl)|*.lvl|"
     "All Files (*.*)|*.*";
-constexpr int kApplyTiles = 3;
-constexpr int kEditTiles = 5;
 
 QStringList DriveRoots() {
     QStringList roots;
@@ -77,7 +75,7 @@ SelectTileset::SelectTileset(widgets::FileDialog& dialogs, Context context, QWid
     setFixedSize(widgets::Twips(7590), widgets::Twips(4800));
     BuildControls();
     fileType_->setCurrentIndex(0);
-    FileType_Click(0);
+    FilterByType(0);
 }
 
 void SelectTileset::BuildControls() {
@@ -92,14 +90,14 @@ void SelectTileset::BuildControls() {
     fileType_->setObjectName(QStringLiteral("FileType"));
     fileType_->setGeometry(widgets::Twips(30), widgets::Twips(270), widgets::Twips(2940), fileType_->sizeHint().height());
     for (const char* type : kFileTypes) fileType_->addItem(QString::fromLatin1(type));
-    connect(fileType_, &QComboBox::currentIndexChanged, this, &SelectTileset::FileType_Click);
+    connect(fileType_, &QComboBox::currentIndexChanged, this, &SelectTileset::FilterByType);
 
     file_ = new QListWidget(this);
     file_->setObjectName(QStringLiteral("File"));
     file_->setGeometry(widgets::TwipsRect(15, 600, 2970, 4185));
-    connect(file_, &QListWidget::itemClicked, this, &SelectTileset::File_Click);
-    connect(file_, &QListWidget::currentRowChanged, this, &SelectTileset::File_Click);
-    connect(file_, &QListWidget::itemDoubleClicked, this, &SelectTileset::File_DblClick);
+    connect(file_, &QListWidget::itemClicked, this, &SelectTileset::PreviewFile);
+    connect(file_, &QListWidget::currentRowChanged, this, &SelectTileset::PreviewFile);
+    connect(file_, &QListWidget::itemDoubleClicked, this, &SelectTileset::ChooseFile);
 
     preview_ = new widgets::TileGrid(QSize(304, 160), this);
     preview_->setObjectName(QStringLiteral("Preview"));
@@ -119,22 +117,22 @@ void SelectTileset::BuildControls() {
     dir_ = new QListWidget(this);
     dir_->setObjectName(QStringLiteral("Dir"));
     dir_->setGeometry(widgets::TwipsRect(3000, 2520, 4560, 1890));
-    connect(dir_, &QListWidget::itemActivated, this, &SelectTileset::Dir_Change);
+    connect(dir_, &QListWidget::itemActivated, this, &SelectTileset::OpenFolder);
 
     drive_ = new QComboBox(this);
     drive_->setObjectName(QStringLiteral("Drive"));
     drive_->setGeometry(widgets::Twips(3000), widgets::Twips(4455), widgets::Twips(2280), drive_->sizeHint().height());
-    connect(drive_, &QComboBox::activated, this, &SelectTileset::Drive_Change);
+    connect(drive_, &QComboBox::activated, this, &SelectTileset::OpenDrive);
 
     QPushButton* cancel = Button(QStringLiteral("Cancel"), widgets::TwipsRect(5310, 4455, 750, 315), this);
     cancel->setObjectName(QStringLiteral("Cancel"));
-    connect(cancel, &QPushButton::clicked, this, &SelectTileset::Cancel_Click);
+    connect(cancel, &QPushButton::clicked, this, &SelectTileset::CancelChoice);
     QPushButton* browse = Button(QStringLiteral("Browse"), widgets::TwipsRect(6060, 4455, 750, 315), this);
     browse->setObjectName(QStringLiteral("Browse"));
-    connect(browse, &QPushButton::clicked, this, &SelectTileset::Browse_Click);
+    connect(browse, &QPushButton::clicked, this, &SelectTileset::BrowseForTileset);
     QPushButton* ok = Button(QStringLiteral("OK"), widgets::TwipsRect(6810, 4455, 750, 315), this);
     ok->setObjectName(QStringLiteral("OK"));
-    connect(ok, &QPushButton::clicked, this, &SelectTileset::OK_Click);
+    connect(ok, &QPushButton::clicked, this, &SelectTileset::UseChosenTileset);
 }
 
 void SelectTileset::showEvent(QShowEvent* event) {
@@ -195,27 +193,27 @@ void SelectTileset::FillFiles() {
     file_->setCurrentRow(-1);
 }
 
-void SelectTileset::Drive_Change(int index) {
+void SelectTileset::OpenDrive(int index) {
     if (index >= 0) SetDirectory(drive_->itemText(index));
 }
 
-void SelectTileset::Dir_Change(QListWidgetItem* item) {
+void SelectTileset::OpenFolder(QListWidgetItem* item) {
     if (item != nullptr) SetDirectory(item->data(Qt::UserRole).toString());
 }
 
-void SelectTileset::FileType_Click(int index) {
+void SelectTileset::FilterByType(int index) {
     if (index < 0 || index > 3) return;
     pattern_ = QString::fromLatin1(kPatterns[index]);
     FillFiles();
 }
 
-void SelectTileset::File_Click() {
+void SelectTileset::PreviewFile() {
     if (QListWidgetItem* item = file_->currentItem()) CheckFile(item->text());
 }
 
-void SelectTileset::File_DblClick() {
-    File_Click();
-    OK_Click();
+void SelectTileset::ChooseFile() {
+    PreviewFile();
+    UseChosenTileset();
 }
 
 bool SelectTileset::IsValidTileset(const QString& path) {
@@ -245,28 +243,30 @@ void SelectTileset::MarkNotValid() {
     preview_->SetImage(QImage());
 }
 
-void SelectTileset::Browse_Click() {
+void SelectTileset::BrowseForTileset() {
     std::string chosen = dialogs_.OpenFile({"Select tileset:", kBrowseFilter});
     if (chosen.empty()) return;
     QFileInfo info(QString::fromStdString(chosen));
     SetDirectory(info.absolutePath());
-    FileType_Click(fileType_->currentIndex());
+    FilterByType(fileType_->currentIndex());
     QList<QListWidgetItem*> matches =
         file_->findItems(info.fileName(), Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!matches.isEmpty()) file_->setCurrentItem(matches.first());
 }
 
-void SelectTileset::OK_Click() {
+void SelectTileset::UseChosenTileset() {
     if (tilesetFile_.empty()) return;
-    int operation = context_.currentOperation ? context_.currentOperation() : 0;
+    using widgets::TilesetOperation;
+    TilesetOperation operation =
+        context_.currentOperation ? context_.currentOperation() : TilesetOperation::None;
     bool wallTiles = context_.useWallTiles && context_.useWallTiles();
-    if (wallTiles && operation != kApplyTiles && operation != kEditTiles && context_.wallTileEditor &&
-        context_.wallTileEditor(tilesetFile_))
-        return Cancel_Click();
+    if (wallTiles && operation != TilesetOperation::ApplyTiles && operation != TilesetOperation::EditTiles &&
+        context_.wallTileEditor && context_.wallTileEditor(tilesetFile_))
+        return CancelChoice();
     cancelled_ = false;
     accept();
 }
 
-void SelectTileset::Cancel_Click() { reject(); }
+void SelectTileset::CancelChoice() { reject(); }
 
 }  // namespace vetra::tileset

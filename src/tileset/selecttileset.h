@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "widgets/tilesetoperation.h"
+
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -27,8 +29,7 @@ class SelectTileset : public QDialog {
 public:
     // What the picker reads of the window that shows it.
     struct Context {
-        std::function<int()>
-            currentOperation;  // 1 Convert, 2 Deconvert, 3 Apply Tiles, 4 Re-Link, 5 Edit Tiles
+        std::function<widgets::TilesetOperation()> currentOperation;
         std::function<bool()> useWallTiles;
         // Shows the WallTile editor for a tileset modally; true when the user did not confirm it.
         std::function<bool(const std::string& tilesetFile)> wallTileEditor;
@@ -60,14 +61,14 @@ private:
     void CheckFile(const QString& name);
     void MarkNotValid();
 
-    void Drive_Change(int index);
-    void Dir_Change(QListWidgetItem* item);
-    void FileType_Click(int index);
-    void File_Click();
-    void File_DblClick();
-    void Browse_Click();
-    void OK_Click();
-    void Cancel_Click();
+    void OpenDrive(int index);
+    void OpenFolder(QListWidgetItem* item);
+    void FilterByType(int index);
+    void PreviewFile();
+    void ChooseFile();
+    void BrowseForTileset();
+    void UseChosenTileset();
+    void CancelChoice();
 
     widgets::FileDialog& dialogs_;
     Context context_;

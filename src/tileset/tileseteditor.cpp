@@ -28,15 +28,15 @@ const QString kVersionText = QStringLiteral(VETRA_VERSION_TEXT);
 // Copies the 16 x 16 pixels of one tile between two tilesets' pixel bytes.
 void CopyTile(Bytes& to, int toColumn, int toRow, const Bytes& from, int fromColumn, int fromRow) {
     for (int d = 0; d < 16; ++d) {
-        auto target = to.begin() + Tiles::TilePixelIndex(toColumn, toRow, 0, -d);
-        auto source = from.begin() + Tiles::TilePixelIndex(fromColumn, fromRow, 0, -d);
+        auto target = to.begin() + tiles::TilePixelIndex(toColumn, toRow, 0, -d);
+        auto source = from.begin() + tiles::TilePixelIndex(fromColumn, fromRow, 0, -d);
         std::copy(source, source + 16, target);
     }
 }
 
 void BlankTile(Bytes& pixels, int column, int row) {
     for (int d = 0; d < 16; ++d) {
-        auto target = pixels.begin() + Tiles::TilePixelIndex(column, row, 0, -d);
+        auto target = pixels.begin() + tiles::TilePixelIndex(column, row, 0, -d);
         std::fill(target, target + 16, 0);
     }
 }
@@ -50,10 +50,6 @@ QImage Picture(const widgets::TilesetBytes& tileset) {
     return widgets::IndexedImage(std::span(tileset.head).subspan(54, kPaletteSize), tileset.pixels, 304, 160);
 }
 
-std::string ErrorDetails(int number, const std::string& description) {
-    return "\r\n\r\nError: " + std::to_string(number) + "\r\n" + description;
-}
-
 QLabel* Caption(const QString& text, QRect geometry, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
@@ -62,7 +58,7 @@ QLabel* Caption(const QString& text, QRect geometry, QWidget* parent) {
 
 }  // namespace
 
-Tileset::Tileset(widgets::FileDialog& dialogs, Hooks hooks, QWidget* parent)
+TilesetEditor::TilesetEditor(widgets::FileDialog& dialogs, Hooks hooks, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), hooks_(std::move(hooks)) {
     setWindowTitle(QStringLiteral("Custom Tileset Creation"));
     setMouseTracking(true);
@@ -71,7 +67,7 @@ Tileset::Tileset(widgets::FileDialog& dialogs, Hooks hooks, QWidget* parent)
 
 // The window is the width of one tileset: custom tileset on top, source below, the icon buttons in the strip
 // between them beside the source's label, the command buttons along the bottom.
-void Tileset::BuildControls() {
+void TilesetEditor::BuildControls() {
     statusBar_ = new QStatusBar(this);
     statusBar_->setSizeGripEnabled(false);
     auto* hints = new widgets::StatusHints(statusBar_, this);
@@ -83,9 +79,9 @@ void Tileset::BuildControls() {
     customImage_ = new widgets::TileGrid(QSize(304, 160), this);
     customImage_->setObjectName(QStringLiteral("CustomTileset"));
     customImage_->move(0, widgets::Twips(270));
-    connect(customImage_, &widgets::TileGrid::Pressed, this, &Tileset::Custom_MouseDown);
-    connect(customImage_, &widgets::TileGrid::Moved, this, &Tileset::Custom_MouseMove);
-    connect(customImage_, &widgets::TileGrid::Released, this, &Tileset::Custom_MouseUp);
+    connect(customImage_, &widgets::TileGrid::Pressed, this, &TilesetEditor::MouseDownOnCustom);
+    connect(customImage_, &widgets::TileGrid::Moved, this, &TilesetEditor::MouseMoveOverCustom);
+    connect(customImage_, &widgets::TileGrid::Released, this, &TilesetEditor::MouseUpOnCustom);
 
     Caption(QStringLiteral("Source Tileset"), widgets::TwipsRect(0, 2670, 2400, 300), this);
     Caption(QStringLiteral("No tileset loaded."), QRect(0, widgets::Twips(2970), 304, 160), this)
@@ -93,9 +89,9 @@ void Tileset::BuildControls() {
     sourceImage_ = new widgets::TileGrid(QSize(304, 160), this);
     sourceImage_->setObjectName(QStringLiteral("SourceTileset"));
     sourceImage_->move(0, widgets::Twips(2970));
-    connect(sourceImage_, &widgets::TileGrid::Pressed, this, &Tileset::Source_MouseDown);
-    connect(sourceImage_, &widgets::TileGrid::Moved, this, &Tileset::Source_MouseMove);
-    connect(sourceImage_, &widgets::TileGrid::Released, this, &Tileset::Source_MouseUp);
+    connect(sourceImage_, &widgets::TileGrid::Pressed, this, &TilesetEditor::MouseDownOnSource);
+    connect(sourceImage_, &widgets::TileGrid::Moved, this, &TilesetEditor::MouseMoveOverSource);
+    connect(sourceImage_, &widgets::TileGrid::Released, this, &TilesetEditor::MouseUpOnSource);
 
     for (widgets::TileGrid* grid : {customImage_, sourceImage_}) {
         auto* separator = new QFrame(this);
@@ -106,27 +102,27 @@ void Tileset::BuildControls() {
         separator->setGeometry(0, grid->y() + 160, 304, 1);
     }
 
-    connect(Tool(widgets::ToolIcons::Swap(), QStringLiteral("Swap"), QStringLiteral("Swap Custom And Source Tilesets"),
-                 3240),
-            &QToolButton::clicked, this, &Tileset::Swap_Click);
+    connect(Tool(widgets::ToolIcons::Swap(), QStringLiteral("Swap"),
+                 QStringLiteral("Swap Custom And Source Tilesets"), 3240),
+            &QToolButton::clicked, this, &TilesetEditor::SwapCustomAndSource);
     connect(Tool(widgets::ToolIcons::Recolor(), QStringLiteral("Recolor"),
                  QStringLiteral("Use Current Source Palette."), 3570),
-            &QToolButton::clicked, this, &Tileset::Recolor_Click);
-    connect(Tool(widgets::ToolIcons::Drop(), QStringLiteral("Drop"), QStringLiteral("Copy Custom Tileset To Source"),
-                 3900),
-            &QToolButton::clicked, this, &Tileset::Drop_Click);
+            &QToolButton::clicked, this, &TilesetEditor::RecolorFromSource);
+    connect(Tool(widgets::ToolIcons::Drop(), QStringLiteral("Drop"),
+                 QStringLiteral("Copy Custom Tileset To Source"), 3900),
+            &QToolButton::clicked, this, &TilesetEditor::UseCustomAsSource);
     connect(Tool(widgets::ToolIcons::Hole(), QStringLiteral("Hole"),
-                 QString::fromStdString("0 - " + Tiles::TileTypeName(0)), 4230),
-            &QToolButton::clicked, this, &Tileset::Hole_Click);
+                 QString::fromStdString("0 - " + tiles::TileTypeName(0)), 4230),
+            &QToolButton::clicked, this, &TilesetEditor::ClearSelection);
 
     connect(Command(QStringLiteral("New Source"), QStringLiteral("Load New Tileset."), 0),
-            &QPushButton::clicked, this, &Tileset::cmdNewSource_Click);
+            &QPushButton::clicked, this, &TilesetEditor::PickNewSource);
     saveCustom_ = Command(QStringLiteral("Save Custom"), QStringLiteral("Save Custom Tileset."), 1140);
-    connect(saveCustom_, &QPushButton::clicked, this, &Tileset::cmdSaveCustom_Click);
+    connect(saveCustom_, &QPushButton::clicked, this, &TilesetEditor::SaveCustomTileset);
     connect(Command(QStringLiteral("Clear Tilesets"), QStringLiteral("Clear Tilesets."), 2280),
-            &QPushButton::clicked, this, &Tileset::cmdClear_Click);
+            &QPushButton::clicked, this, &TilesetEditor::ClearAll);
     connect(Command(QStringLiteral("Finished"), QStringLiteral("Finshed Editing Tilesets."), 3420),
-            &QPushButton::clicked, this, &Tileset::cmdFinished_Click);
+            &QPushButton::clicked, this, &TilesetEditor::Finish);
 
     int height = widgets::Twips(5400 + 330) + 2 + statusBar_->sizeHint().height();
     setFixedSize(widgets::Twips(4560), height);
@@ -135,7 +131,7 @@ void Tileset::BuildControls() {
     ShowVersion();
 }
 
-QPushButton* Tileset::Command(const QString& caption, const QString& hint, int left) {
+QPushButton* TilesetEditor::Command(const QString& caption, const QString& hint, int left) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(caption);
     button->setGeometry(widgets::TwipsRect(left, 5400, 1140, 330));
@@ -145,7 +141,7 @@ QPushButton* Tileset::Command(const QString& caption, const QString& hint, int l
     return button;
 }
 
-QToolButton* Tileset::Tool(const QIcon& icon, const QString& name, const QString& hint, int left) {
+QToolButton* TilesetEditor::Tool(const QIcon& icon, const QString& name, const QString& hint, int left) {
     auto* button = new QToolButton(this);
     button->setObjectName(name);
     button->setIcon(icon);
@@ -155,28 +151,28 @@ QToolButton* Tileset::Tool(const QIcon& icon, const QString& name, const QString
     return button;
 }
 
-void Tileset::ShowVersion() { statusBar_->showMessage(kVersionText); }
+void TilesetEditor::ShowVersion() { statusBar_->showMessage(kVersionText); }
 
-void Tileset::mouseMoveEvent(QMouseEvent* event) {
+void TilesetEditor::mouseMoveEvent(QMouseEvent* event) {
     // Moves that a control ignores come here too; only the bare window shows the version.
     if (childAt(event->position().toPoint()) == nullptr) ShowVersion();
     QDialog::mouseMoveEvent(event);
 }
 
-void Tileset::showEvent(QShowEvent* event) {
+void TilesetEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Activate();
 }
 
-void Tileset::Activate() {
+void TilesetEditor::Activate() {
     if (!fileName_.empty() && FileExists(fileName_)) {
-        if (DoLoad()) MakePicture();
+        if (LoadSource()) MakePicture();
     } else {
-        cmdClear_Click();
+        ClearAll();
     }
 }
 
-bool Tileset::DoLoad() {
+bool TilesetEditor::LoadSource() {
     // Read as 8-bit pixels, a tileset of another layout would come out as noise and be saved so.
     if (!widgets::HoldsRaw8BitPixels(fileName_)) {
         dialogs_.MessageBox(fileName_ +
@@ -187,7 +183,7 @@ bool Tileset::DoLoad() {
     try {
         loaded = widgets::ReadTilesetBytes(fileName_);
     } catch (const FileError& error) {
-        dialogs_.MessageBox("Error in DoLoad!" + ErrorDetails(FileExists(fileName_) ? 62 : 53, error.what()));
+        dialogs_.MessageBox("Could not load the tileset " + fileName_ + ": it " + error.Reason() + ".");
         return false;
     }
     if (loaded.head[22] / 16 < kRows) widgets::DescribeFullTileset(loaded.head);
@@ -201,13 +197,13 @@ bool Tileset::DoLoad() {
     return true;
 }
 
-void Tileset::MakePicture() { customImage_->SetImage(Picture(custom_)); }
+void TilesetEditor::MakePicture() { customImage_->SetImage(Picture(custom_)); }
 
-void Tileset::MakeBottomPicture() { sourceImage_->SetImage(Picture(source_)); }
+void TilesetEditor::MakeBottomPicture() { sourceImage_->SetImage(Picture(source_)); }
 
 // The custom tileset replaces the beginning of the file; bytes behind it, such as comments, stay. The size
 // field never claims more than the file holds, nor less than the bitmap itself.
-void Tileset::DoMakePicture(const std::string& path) {
+void TilesetEditor::WriteCustomTileset(const std::string& path) {
     try {
         Bytes bytes = FileExists(path) ? ReadWholeFile(path) : Bytes();
         Bytes bitmap = custom_.Joined();
@@ -216,17 +212,19 @@ void Tileset::DoMakePicture(const std::string& path) {
         auto declared = static_cast<std::size_t>(ReadU32(&bytes[2]));
         WriteU32(&bytes[2], static_cast<std::uint32_t>(std::clamp(declared, bitmap.size(), bytes.size())));
         WriteFileSafely(path, bytes);
-    } catch (const std::exception&) {
-        dialogs_.MessageBox("Error in DoMakePicture");
+    } catch (const FileError& error) {
+        dialogs_.MessageBox("Could not save the tileset " + path + ": " + error.Reason() + ".");
+    } catch (const std::exception& error) {
+        dialogs_.MessageBox("Could not save the tileset " + path + ": " + error.what() + ".");
     }
 }
 
-void Tileset::ShowTileName(QPoint pixel) {
+void TilesetEditor::ShowTileName(QPoint pixel) {
     int n = widgets::TileGrid::TileOf(pixel.y()) * kColumns + widgets::TileGrid::TileOf(pixel.x()) + 1;
-    statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + Tiles::TileTypeName(n)));
+    statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + tiles::TileTypeName(n)));
 }
 
-void Tileset::Source_MouseDown(QPoint pixel, Qt::MouseButton) {
+void TilesetEditor::MouseDownOnSource(QPoint pixel, Qt::MouseButton) {
     if (source_.Empty()) return;
     draggingSource_ = true;
     fromCustom_ = false;
@@ -235,7 +233,7 @@ void Tileset::Source_MouseDown(QPoint pixel, Qt::MouseButton) {
     sourceImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
-void Tileset::Source_MouseMove(QPoint pixel) {
+void TilesetEditor::MouseMoveOverSource(QPoint pixel) {
     ShowTileName(pixel);
     if (!draggingSource_) return;
     x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
@@ -243,7 +241,7 @@ void Tileset::Source_MouseMove(QPoint pixel) {
     sourceImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
-void Tileset::Source_MouseUp(QPoint pixel, Qt::MouseButton) {
+void TilesetEditor::MouseUpOnSource(QPoint pixel, Qt::MouseButton) {
     if (!draggingSource_) return;
     x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
     y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
@@ -251,7 +249,7 @@ void Tileset::Source_MouseUp(QPoint pixel, Qt::MouseButton) {
     draggingSource_ = false;
 }
 
-void Tileset::Custom_MouseDown(QPoint pixel, Qt::MouseButton) {
+void TilesetEditor::MouseDownOnCustom(QPoint pixel, Qt::MouseButton) {
     if (custom_.Empty()) return;
     draggingCustom_ = true;
     cx0_ = cx1_ = widgets::TileGrid::TileOf(pixel.x());
@@ -259,7 +257,7 @@ void Tileset::Custom_MouseDown(QPoint pixel, Qt::MouseButton) {
     customImage_->DrawSelection(cx0_, cy0_, cx1_, cy1_);
 }
 
-void Tileset::Custom_MouseMove(QPoint pixel) {
+void TilesetEditor::MouseMoveOverCustom(QPoint pixel) {
     ShowTileName(pixel);
     if (!draggingCustom_) return;
     cx1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
@@ -267,7 +265,7 @@ void Tileset::Custom_MouseMove(QPoint pixel) {
     customImage_->DrawSelection(cx0_, cy0_, cx1_, cy1_);
 }
 
-void Tileset::Custom_MouseUp(QPoint pixel, Qt::MouseButton button) {
+void TilesetEditor::MouseUpOnCustom(QPoint pixel, Qt::MouseButton button) {
     if (!draggingCustom_) return;
     cx1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
     cy1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
@@ -282,7 +280,7 @@ void Tileset::Custom_MouseUp(QPoint pixel, Qt::MouseButton button) {
     SelfCopy();
 }
 
-void Tileset::SelfCopy() {
+void TilesetEditor::SelfCopy() {
     Order(x0_, x1_);
     Order(y0_, y1_);
     x0_ = std::clamp(x0_, 0, kColumns - 1);
@@ -296,7 +294,7 @@ void Tileset::SelfCopy() {
 
 // A click pastes the selection once; a dragged target is filled with the selection repeated as a pattern,
 // cut off at the tileset's right and bottom edges.
-void Tileset::CopyTiles() {
+void TilesetEditor::CopyTiles() {
     Order(x0_, x1_);
     Order(y0_, y1_);
     Order(cx0_, cx1_);
@@ -318,44 +316,44 @@ void Tileset::CopyTiles() {
     MakePicture();
 }
 
-void Tileset::Swap_Click() {
+void TilesetEditor::SwapCustomAndSource() {
     std::swap(custom_, source_);
     MakePicture();
     MakeBottomPicture();
 }
 
-void Tileset::Drop_Click() {
+void TilesetEditor::UseCustomAsSource() {
     source_ = custom_;
     MakeBottomPicture();
 }
 
-void Tileset::Recolor_Click() {
+void TilesetEditor::RecolorFromSource() {
     if (source_.Empty() || custom_.Empty()) return;
     custom_.head = source_.head;
     MakePicture();
 }
 
-void Tileset::Hole_Click() { x0_ = y0_ = x1_ = y1_ = -1; }
+void TilesetEditor::ClearSelection() { x0_ = y0_ = x1_ = y1_ = -1; }
 
-void Tileset::cmdNewSource_Click() {
+void TilesetEditor::PickNewSource() {
     std::optional<std::string> chosen = hooks_.pickTileset ? hooks_.pickTileset() : std::nullopt;
     if (chosen && !chosen->empty()) {
         fileName_ = *chosen;
-        if (DoLoad()) MakePicture();
+        if (LoadSource()) MakePicture();
     }
 }
 
-void Tileset::cmdSaveCustom_Click() {
+void TilesetEditor::SaveCustomTileset() {
     if (custom_.Empty()) return;
     std::string path = dialogs_.SaveFile({"Save tileset as:", "Bitmap files (*.bmp)|*.bmp"});
     if (path.empty()) return;
-    DoMakePicture(path);
+    WriteCustomTileset(path);
     if (hooks_.editComments) hooks_.editComments(path);
     modified_ = false;
     Activate();
 }
 
-void Tileset::cmdClear_Click() {
+void TilesetEditor::ClearAll() {
     customImage_->SetImage(QImage());
     sourceImage_->SetImage(QImage());
     fileName_.clear();
@@ -364,12 +362,12 @@ void Tileset::cmdClear_Click() {
     saveCustom_->setEnabled(false);
 }
 
-void Tileset::cmdFinished_Click() {
+void TilesetEditor::Finish() {
     if (modified_ && !dialogs_.AskOkCancel("Quit without saving?")) return;
-    cmdClear_Click();
+    ClearAll();
     QDialog::done(QDialog::Accepted);
 }
 
-void Tileset::reject() { cmdFinished_Click(); }
+void TilesetEditor::reject() { Finish(); }
 
 }  // namespace vetra::tileset

@@ -22,7 +22,7 @@ namespace vetra::tileset {
 // The tileset editor "Custom Tileset Creation": composes a custom tileset out of tiles dragged from a source
 // tileset or from itself, and saves it as a bitmap. Every failure is reported in a message box of the common
 // dialog; nothing is thrown.
-class Tileset : public QDialog {
+class TilesetEditor : public QDialog {
     Q_OBJECT
 public:
     // The windows the editor opens.
@@ -33,7 +33,7 @@ public:
         std::function<void(const std::string& file)> editComments;
     };
 
-    Tileset(widgets::FileDialog& dialogs, Hooks hooks, QWidget* parent = nullptr);
+    TilesetEditor(widgets::FileDialog& dialogs, Hooks hooks, QWidget* parent = nullptr);
 
     // The source file to load when the window is shown.
     void SetFileName(const std::string& path) { fileName_ = path; }
@@ -56,29 +56,29 @@ private:
     QPushButton* Command(const QString& caption, const QString& hint, int left);
     QToolButton* Tool(const QIcon& icon, const QString& name, const QString& hint, int left);
     void Activate();
-    bool DoLoad();
+    bool LoadSource();
     void MakePicture();
     void MakeBottomPicture();
-    void DoMakePicture(const std::string& path);
+    void WriteCustomTileset(const std::string& path);
     void SelfCopy();
     void CopyTiles();
     void ShowTileName(QPoint pixel);
     void ShowVersion();
 
-    void Source_MouseDown(QPoint pixel, Qt::MouseButton button);
-    void Source_MouseMove(QPoint pixel);
-    void Source_MouseUp(QPoint pixel, Qt::MouseButton button);
-    void Custom_MouseDown(QPoint pixel, Qt::MouseButton button);
-    void Custom_MouseMove(QPoint pixel);
-    void Custom_MouseUp(QPoint pixel, Qt::MouseButton button);
-    void Swap_Click();
-    void Drop_Click();
-    void Recolor_Click();
-    void Hole_Click();
-    void cmdNewSource_Click();
-    void cmdSaveCustom_Click();
-    void cmdClear_Click();
-    void cmdFinished_Click();
+    void MouseDownOnSource(QPoint pixel, Qt::MouseButton button);
+    void MouseMoveOverSource(QPoint pixel);
+    void MouseUpOnSource(QPoint pixel, Qt::MouseButton button);
+    void MouseDownOnCustom(QPoint pixel, Qt::MouseButton button);
+    void MouseMoveOverCustom(QPoint pixel);
+    void MouseUpOnCustom(QPoint pixel, Qt::MouseButton button);
+    void SwapCustomAndSource();
+    void UseCustomAsSource();
+    void RecolorFromSource();
+    void ClearSelection();
+    void PickNewSource();
+    void SaveCustomTileset();
+    void ClearAll();
+    void Finish();
 
     widgets::FileDialog& dialogs_;
     Hooks hooks_;

@@ -11,7 +11,7 @@ namespace {
 // Runs a handler's body. The engine reports its own failures in its results; anything else that goes wrong
 // (a dialog, the memory running out) ends the run with a message saying what, and the title the engine may
 // have left is put back.
-void Reported(UI& window, const std::function<void()>& body) {
+void Reported(MainWindow& window, const std::function<void()>& body) {
     try {
         body();
     } catch (const std::exception& error) {
@@ -22,10 +22,10 @@ void Reported(UI& window, const std::function<void()>& body) {
 
 }  // namespace
 
-void UI::RunOperation(const OperationMaker& operation, const BatchSteps& steps) {
+void MainWindow::RunOperation(const OperationMaker& operation, const BatchSteps& steps) {
     DisableControls();
     Reported(*this, [&] {
-        if (steps.operationCode != 0) currentOperation_ = steps.operationCode;
+        if (steps.operation != widgets::TilesetOperation::None) currentOperation_ = steps.operation;
         if (steps.beforeDialog && !steps.beforeDialog()) return;
         BatchOperation asked = operation();
         std::vector<std::string> paths = dialog_->OpenFiles({asked.dialogTitle, asked.filter});
@@ -38,7 +38,7 @@ void UI::RunOperation(const OperationMaker& operation, const BatchSteps& steps) 
     EnableControls();
 }
 
-void UI::RunSaveOperation(const BatchOperation& operation) {
+void MainWindow::RunSaveOperation(const BatchOperation& operation) {
     DisableControls();
     Reported(*this, [&] {
         std::string path = dialog_->SaveFile({operation.dialogTitle, operation.filter});
@@ -50,13 +50,13 @@ void UI::RunSaveOperation(const BatchOperation& operation) {
     EnableControls();
 }
 
-void UI::RunWithControlsDisabled(const std::function<void()>& body) {
+void MainWindow::RunWithControlsDisabled(const std::function<void()>& body) {
     DisableControls();
     Reported(*this, body);
     EnableControls();
 }
 
-std::optional<std::string> UI::ChooseTileset() {
+std::optional<std::string> MainWindow::ChooseTileset() {
     pickedTileset_.clear();
     if (!tilesetPicker_) return pickedTileset_;
     std::optional<std::string> choice = tilesetPicker_();
@@ -64,7 +64,7 @@ std::optional<std::string> UI::ChooseTileset() {
     return choice;
 }
 
-std::function<bool()> UI::WallTilePickerStep() {
+std::function<bool()> MainWindow::WallTilePickerStep() {
     return [this] { return !OptionValue(Option::UseWallTiles) || ChooseTileset().has_value(); };
 }
 

@@ -25,7 +25,7 @@ constexpr double kButtonHeight = 300;
 
 // The stored comments break lines with CR LF; the text box with LF.
 QString Shown(const std::string& cp1252) {
-    QString text = QString::fromStdString(TextCodec::Cp1252ToUtf8(cp1252));
+    QString text = QString::fromStdString(textcodec::Cp1252ToUtf8(cp1252));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
@@ -33,12 +33,12 @@ QString Shown(const std::string& cp1252) {
 
 std::string Stored(QString text) {
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return TextCodec::Utf8ToCp1252(text.toStdString());
+    return textcodec::Utf8ToCp1252(text.toStdString());
 }
 
 }  // namespace
 
-frmComments::frmComments(Host& host, KeepOriginal keepOriginal, QWidget* parent)
+CommentsWindow::CommentsWindow(Host& host, KeepOriginal keepOriginal, QWidget* parent)
     : QDialog(parent),
       host_(host),
       keepOriginal_(std::move(keepOriginal)),
@@ -54,78 +54,78 @@ frmComments::frmComments(Host& host, KeepOriginal keepOriginal, QWidget* parent)
     ok_->setAutoDefault(false);
     cancel_->setAutoDefault(false);
     resize(Pixels(4725), Pixels(3315));
-    connect(ok_, &QPushButton::clicked, this, &frmComments::OK_Click);
-    connect(cancel_, &QPushButton::clicked, this, &frmComments::Cancel_Click);
+    connect(ok_, &QPushButton::clicked, this, &CommentsWindow::SaveAndClose);
+    connect(cancel_, &QPushButton::clicked, this, &CommentsWindow::CloseWithoutSaving);
 }
 
-void frmComments::Load(const std::string& path, bool editable) {
-    std::string text = Convert::ReadComments(path);
+void CommentsWindow::Load(const std::string& path, bool editable) {
+    std::string text = convert::ReadComments(path);
     info_->setPlainText(Shown(text));
-    CommentFile = path;
-    Editable = editable && !Convert::SaysNoTileset(text);
-    if (Editable) {
-        if (std::optional<std::string> refusal = Convert::CommentsRefusal(path)) {
+    commentFile_ = path;
+    editable_ = editable && !convert::SaysNoTileset(text);
+    if (editable_) {
+        if (std::optional<std::string> refusal = convert::CommentsRefusal(path)) {
             host_.MessageBox(*refusal);
-            Editable = false;
+            editable_ = false;
         }
     }
     LayOut();
 }
 
-void frmComments::showEvent(QShowEvent* event) {
+void CommentsWindow::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     LayOut();
 }
 
-void frmComments::resizeEvent(QResizeEvent* event) {
+void CommentsWindow::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
     LayOut();
 }
 
 // A window made too small simply gets a text box of no height; nothing here can fail.
-void frmComments::LayOut() {
+void CommentsWindow::LayOut() {
     double width = Twips(this->width());
     double height = Twips(this->height());
     info_->setGeometry(0, 0, Pixels(width), std::max(0, Pixels(height - 330)));
     int top = Pixels(height - 315);
-    if (Editable) {
+    if (editable_) {
         cancel_->setGeometry(Pixels(width / 2 - kButtonWidth - width * 0.05), top, Pixels(kButtonWidth),
                              Pixels(kButtonHeight));
         ok_->setGeometry(Pixels(width / 2 + width * 0.05), top, Pixels(kButtonWidth), Pixels(kButtonHeight));
     } else {
         ok_->setGeometry(Pixels(width / 2 - kButtonWidth / 2), top, Pixels(kButtonWidth), Pixels(kButtonHeight));
     }
-    cancel_->setVisible(Editable);
-    info_->setReadOnly(!Editable);
+    cancel_->setVisible(editable_);
+    info_->setReadOnly(!editable_);
 }
 
-void frmComments::OK_Click() {
-    if (Editable)
-        ReportFile(host_, Convert::EditInfo(host_, CommentFile, Stored(info_->toPlainText()),
+void CommentsWindow::SaveAndClose() {
+    if (editable_)
+        ReportFile(host_, convert::EditInfo(host_, commentFile_, Stored(info_->toPlainText()),
                                             keepOriginal_ && keepOriginal_()));
     accept();
 }
 
-void frmComments::Cancel_Click() { reject(); }
+void CommentsWindow::CloseWithoutSaving() { reject(); }
 
-frmComments& CommentsWindow(Host& host, QWidget* owner, const KeepOriginal& keepOriginal) {
-    frmComments* window = owner->findChild<frmComments*>(QString(), Qt::FindDirectChildrenOnly);
-    return window != nullptr ? *window : *new frmComments(host, keepOriginal, owner);
+CommentsWindow& FindOrCreateCommentsWindow(Host& host, QWidget* owner, const KeepOriginal& keepOriginal) {
+    CommentsWindow* window = owner->findChild<CommentsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    return window != nullptr ? *window : *new CommentsWindow(host, keepOriginal, owner);
 }
 
-void FileInfo(Host& host, widgets::FileDialog& dialog, QWidget* owner, short selectedFormat, bool editable,
-              const KeepOriginal& keepOriginal) {
+void OpenFileComments(Host& host, widgets::FileDialog& dialog, QWidget* owner, short selectedFormat,
+                      bool editable, const KeepOriginal& keepOriginal) {
     bool wipe = selectedFormat < 0;
     int filterIndex = std::abs(selectedFormat);
     std::string path;
     try {
-        path = dialog.OpenFile({Convert::kInfoDialogTitle, Convert::kInfoFilter, filterIndex});
+        path = dialog.OpenFile({convert::kInfoDialogTitle, convert::kInfoFilter, filterIndex});
         if (path.empty()) return;
         if (wipe) {
-            ReportFile(host, Convert::WipeInfo(host, path, keepOriginal && keepOriginal()));
+            ReportFile(host, convert::WipeInfo(host, path, keepOriginal && keepOriginal()));
             return;
         }
-        frmComments& window = CommentsWindow(host, owner, keepOriginal);
+        CommentsWindow& window = FindOrCreateCommentsWindow(host, owner, keepOriginal);
         window.Load(path, editable);
         window.exec();
     } catch (const std::exception& error) {

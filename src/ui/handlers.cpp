@@ -21,115 +21,118 @@
 
 namespace vetra::ui {
 
-void UI::ConnectButtons() {
-    const std::pair<const char*, void (UI::*)()> handlers[] = {
-        {"cmdConvert", &UI::cmdConvert_Click},       {"cmdFixLVL", &UI::cmdFixLVL_Click},
-        {"cmdMergeLvls", &UI::cmdMergeLvls_Click},   {"cmdDeconvert", &UI::cmdDeconvert_Click},
-        {"cmdMakeBMP", &UI::cmdMakeBMP_Click},       {"cmdDiffLvls", &UI::cmdDiffLvls_Click},
-        {"cmdTileset", &UI::cmdTileset_Click},       {"cmdApplyTileset", &UI::cmdApplyTileset_Click},
-        {"cmdSplitLevel", &UI::cmdSplitLevel_Click}, {"cmdMakeTileset", &UI::cmdMakeTileset_Click},
-        {"cmdGetInfo", &UI::cmdGetInfo_Click},       {"cmdPutInfo", &UI::cmdPutInfo_Click},
-        {"cmdDelInfo", &UI::cmdDelInfo_Click},       {"cmdAbout", &UI::cmdAbout_Click},
-        {"cmdSet2Cfg", &UI::cmdSet2Cfg_Click},       {"cmdCfg2Set", &UI::cmdCfg2Set_Click},
-        {"cmdDescSet", &UI::cmdDescSet_Click},
+using widgets::TilesetOperation;
+
+void MainWindow::ConnectButtons() {
+    const std::pair<const char*, void (MainWindow::*)()> handlers[] = {
+        {"cmdConvert", &MainWindow::ConvertMaps},      {"cmdFixLVL", &MainWindow::ReLinkLevels},
+        {"cmdMergeLvls", &MainWindow::OverlayLevels},  {"cmdDeconvert", &MainWindow::DeconvertLevels},
+        {"cmdMakeBMP", &MainWindow::CreateBlankMap},   {"cmdDiffLvls", &MainWindow::DiffLevels},
+        {"cmdTileset", &MainWindow::EditTileset},      {"cmdApplyTileset", &MainWindow::ApplyTilesets},
+        {"cmdSplitLevel", &MainWindow::SplitLevels},   {"cmdMakeTileset", &MainWindow::CreateBlankTileset},
+        {"cmdGetInfo", &MainWindow::ViewComments},     {"cmdPutInfo", &MainWindow::EditComments},
+        {"cmdDelInfo", &MainWindow::WipeComments},     {"cmdAbout", &MainWindow::ShowAbout},
+        {"cmdSet2Cfg", &MainWindow::ConvertSetsToCfg}, {"cmdCfg2Set", &MainWindow::ConvertCfgsToSet},
+        {"cmdDescSet", &MainWindow::DescribeSets},
     };
     for (const auto& [name, handler] : handlers) connect(Button(name), &QPushButton::clicked, this, handler);
-    connect(Box("Expert"), &QCheckBox::clicked, this, &UI::Expert_Click);
+    connect(Box("Expert"), &QCheckBox::clicked, this, &MainWindow::EnableExpertButtons);
 }
 
 // Maps
-void UI::cmdConvert_Click() {
+void MainWindow::ConvertMaps() {
     // With WallTiles in use, the tileset chosen in the picker goes at the head of every new level.
     RunOperation(
         [this] {
             bool useWallTiles = OptionValue(Option::UseWallTiles);
-            return Convert::ConvertOperation({.wallTiles = WallTilesInUse(),
+            return convert::ConvertOperation({.wallTiles = WallTilesInUse(),
                                               .tileset = useWallTiles ? pickedTileset_ : std::string(),
                                               .cleanPalette = OptionValue(Option::CleanPalette)});
         },
-        {1, {}, WallTilePickerStep()});
+        {.operation = TilesetOperation::Convert, .afterDialog = WallTilePickerStep()});
 }
-void UI::cmdFixLVL_Click() {
+void MainWindow::ReLinkLevels() {
     RunOperation(
         [this] {
-            return Convert::ReLinkOperation(
+            return convert::ReLinkOperation(
                 {.wallTiles = WallTilesInUse(), .cleanPalette = OptionValue(Option::CleanPalette)});
         },
-        {4, {}, WallTilePickerStep()});
+        {.operation = TilesetOperation::ReLink, .afterDialog = WallTilePickerStep()});
 }
-void UI::cmdMergeLvls_Click() {
+void MainWindow::OverlayLevels() {
     auto chooseOverlay = [this] {
-        overlay_ = dialog_->OpenFile({Convert::kOverlayDialogTitle, Convert::kLevelFilter});
-        return FileNameExt::HasExtension(overlay_, ".lvl");
+        overlay_ = dialog_->OpenFile({convert::kOverlayDialogTitle, convert::kLevelFilter});
+        return filenameext::HasExtension(overlay_, ".lvl");
     };
-    RunOperation([this] { return Convert::OverlayOperation(overlay_); }, {0, chooseOverlay, {}});
+    RunOperation([this] { return convert::OverlayOperation(overlay_); }, {.beforeDialog = chooseOverlay});
 }
-void UI::cmdDeconvert_Click() {
+void MainWindow::DeconvertLevels() {
     RunOperation(
         [this] {
-            return Convert::DeconvertOperation(
+            return convert::DeconvertOperation(
                 {.wallTiles = WallTilesInUse(), .cleanPalette = OptionValue(Option::CleanPalette)});
         },
-        {2, {}, WallTilePickerStep()});
+        {.operation = TilesetOperation::Deconvert, .afterDialog = WallTilePickerStep()});
 }
-void UI::cmdMakeBMP_Click() {
+void MainWindow::CreateBlankMap() {
     RunSaveOperation({.dialogTitle = "Create blank map .bmp as:",
                       .filter = "Bitmap Files (*.bmp)|*.bmp",
                       .completion = "Blank map bitmap created.",
-                      .job = {.routine = Convert::MakeBlankMap}});
+                      .job = {.routine = convert::MakeBlankMap}});
 }
-void UI::cmdDiffLvls_Click() {
+void MainWindow::DiffLevels() {
     RunWithControlsDisabled([this] {
-        std::string unaltered = dialog_->OpenFile({Convert::kUnalteredDialogTitle, Convert::kLevelFilter});
-        if (!FileNameExt::HasExtension(unaltered, ".lvl")) return;
-        std::string edited = dialog_->OpenFile({Convert::kEditedDialogTitle, Convert::kLevelFilter});
-        if (!FileNameExt::HasExtension(edited, ".lvl")) return;
-        Convert::DiffLevels(*this, unaltered, edited);
+        std::string unaltered = dialog_->OpenFile({convert::kUnalteredDialogTitle, convert::kLevelFilter});
+        if (!filenameext::HasExtension(unaltered, ".lvl")) return;
+        std::string edited = dialog_->OpenFile({convert::kEditedDialogTitle, convert::kLevelFilter});
+        if (!filenameext::HasExtension(edited, ".lvl")) return;
+        convert::DiffLevels(*this, unaltered, edited);
     });
 }
 
 // Tiles
-void UI::cmdTileset_Click() {
+void MainWindow::EditTileset() {
     RunWithControlsDisabled([this] {
-        currentOperation_ = 5;
+        currentOperation_ = TilesetOperation::EditTiles;
         std::optional<std::string> file = ChooseTileset();
         if (file && !file->empty() && tilesetEditor_) tilesetEditor_(*file);
     });
 }
 
-void UI::cmdApplyTileset_Click() {
+void MainWindow::ApplyTilesets() {
     // The tileset is known only once the picker has run, before the level dialog.
     auto pickTileset = [this] {
         std::optional<std::string> chosen = ChooseTileset();
         return chosen && !chosen->empty();
     };
-    RunOperation([this] { return Convert::ApplyTilesOperation(pickedTileset_, OptionValue(Option::CleanPalette)); },
-                 {3, pickTileset, {}});
+    RunOperation(
+        [this] { return convert::ApplyTilesOperation(pickedTileset_, OptionValue(Option::CleanPalette)); },
+        {.operation = TilesetOperation::ApplyTiles, .beforeDialog = pickTileset});
 }
-void UI::cmdSplitLevel_Click() {
-    RunOperation([this] { return Convert::SplitTilesOperation(OptionValue(Option::CleanPalette)); });
+void MainWindow::SplitLevels() {
+    RunOperation([this] { return convert::SplitTilesOperation(OptionValue(Option::CleanPalette)); });
 }
-void UI::cmdMakeTileset_Click() {
+void MainWindow::CreateBlankTileset() {
     RunSaveOperation({.dialogTitle = "Create blank tileset as:",
                       .filter = "Bitmap Files (*.bmp)|*.bmp",
                       .completion = "Blank tileset created.",
-                      .job = {.routine = Convert::MakeBlankTileset}});
+                      .job = {.routine = convert::MakeBlankTileset}});
 }
 
 // Info
-void UI::cmdGetInfo_Click() {
-    RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, false, KeepOriginalNow()); });
+void MainWindow::ViewComments() {
+    RunWithControlsDisabled([this] { OpenFileComments(*this, *dialog_, this, 3, false, KeepOriginalNow()); });
 }
-void UI::cmdPutInfo_Click() {
-    RunWithControlsDisabled([this] { FileInfo(*this, *dialog_, this, 3, true, KeepOriginalNow()); });
+void MainWindow::EditComments() {
+    RunWithControlsDisabled([this] { OpenFileComments(*this, *dialog_, this, 3, true, KeepOriginalNow()); });
 }
-void UI::cmdDelInfo_Click() { FileInfo(*this, *dialog_, this, -1, true, KeepOriginalNow()); }
+void MainWindow::WipeComments() { OpenFileComments(*this, *dialog_, this, -1, true, KeepOriginalNow()); }
 
-std::function<bool()> UI::KeepOriginalNow() const {
+std::function<bool()> MainWindow::KeepOriginalNow() const {
     return [this] { return OptionValue(Option::DontOverwriteFiles); };
 }
 
-void UI::cmdAbout_Click() {
+void MainWindow::ShowAbout() {
     RunWithControlsDisabled([this] {
         About about(versionText_, this);
         about.exec();
@@ -137,16 +140,16 @@ void UI::cmdAbout_Click() {
 }
 
 // Server
-std::string UI::PickCommentFile() {
-    return CfgSet::PickCommentFile([this](const std::string& title, const std::string& filter) {
+std::string MainWindow::PickCommentFile() {
+    return cfgset::PickCommentFile([this](const std::string& title, const std::string& filter) {
         return dialog_->OpenFile({title, filter});
     });
 }
 
-void UI::cmdSet2Cfg_Click() {
-    RunOperation([this] { return CfgSet::Set2CfgOperation(OptionValue(Option::IncludeDescriptions)); });
+void MainWindow::ConvertSetsToCfg() {
+    RunOperation([this] { return cfgset::SetToCfgOperation(OptionValue(Option::IncludeDescriptions)); });
 }
-void UI::cmdCfg2Set_Click() {
+void MainWindow::ConvertCfgsToSet() {
     // The comment file is asked for after the files.
     auto pickCommentFile = [this] {
         commentFile_.clear();
@@ -155,15 +158,16 @@ void UI::cmdCfg2Set_Click() {
         return !commentFile_.empty();
     };
     RunOperation(
-        [this] { return CfgSet::Cfg2SetOperation(commentFile_, OptionValue(Option::IncludeDescriptions)); },
-        {0, {}, pickCommentFile});
+        [this] { return cfgset::CfgToSetOperation(commentFile_, OptionValue(Option::IncludeDescriptions)); },
+        {.afterDialog = pickCommentFile});
 }
-void UI::cmdDescSet_Click() {
+void MainWindow::DescribeSets() {
     auto pickCommentFile = [this] {
         commentFile_ = PickCommentFile();
         return !commentFile_.empty();
     };
-    RunOperation([this] { return CfgSet::DescSetOperation(commentFile_); }, {0, {}, pickCommentFile});
+    RunOperation([this] { return cfgset::DescribeSetOperation(commentFile_); },
+                 {.afterDialog = pickCommentFile});
 }
 
 }  // namespace vetra::ui

@@ -78,7 +78,7 @@ constexpr int kButtonHeight = 350;
 
 }  // namespace
 
-UI::UI(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       versionText_(QStringLiteral(VETRA_VERSION_TEXT)),
       dialog_(std::make_unique<widgets::QtFileDialog>(this)) {
@@ -100,13 +100,13 @@ UI::UI(QWidget* parent)
     ConnectButtons();
     setFixedSize(Pixels(3195), Pixels(2145));
     RestoreTitle();
-    TabStrip_Click(tabStrip_->currentIndex());
-    Expert_Click();
+    ShowTab(tabStrip_->currentIndex());
+    EnableExpertButtons();
 }
 
-UI::~UI() = default;
+MainWindow::~MainWindow() = default;
 
-void UI::BuildTabStrip(QWidget* central) {
+void MainWindow::BuildTabStrip(QWidget* central) {
     tabStrip_ = new QTabBar(central);
     tabStrip_->setObjectName(QStringLiteral("TabStrip"));
     tabStrip_->setGeometry(0, 0, Pixels(3105), Pixels(315));
@@ -123,10 +123,10 @@ void UI::BuildTabStrip(QWidget* central) {
         tabStrip_->setTabToolTip(index, QString::fromLatin1(tab.toolTip));
     }
     WatchForHints(tabStrip_, versionText_);
-    connect(tabStrip_, &QTabBar::currentChanged, this, &UI::TabStrip_Click);
+    connect(tabStrip_, &QTabBar::currentChanged, this, &MainWindow::ShowTab);
 }
 
-void UI::BuildFrames(QWidget* central) {
+void MainWindow::BuildFrames(QWidget* central) {
     for (const TabLayout& tab : kTabs) {
         auto* frame = new QFrame(central);
         frame->setObjectName(QString::fromLatin1(tab.frame));
@@ -152,17 +152,21 @@ void UI::BuildFrames(QWidget* central) {
     }
 }
 
-void UI::WatchForHints(QWidget* widget, const QString& hint) {
+void MainWindow::WatchForHints(QWidget* widget, const QString& hint) {
     hints_.insert(widget, hint);
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
 }
 
-QPushButton* UI::Button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
+QPushButton* MainWindow::Button(const char* name) const {
+    return findChild<QPushButton*>(QString::fromLatin1(name));
+}
 
-QCheckBox* UI::Box(const char* name) const { return findChild<QCheckBox*>(QString::fromLatin1(name)); }
+QCheckBox* MainWindow::Box(const char* name) const {
+    return findChild<QCheckBox*>(QString::fromLatin1(name));
+}
 
-bool UI::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
         auto* widget = static_cast<QWidget*>(watched);
         QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
@@ -177,11 +181,11 @@ bool UI::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-QString UI::StatusText() const { return statusText_->text(); }
+QString MainWindow::StatusText() const { return statusText_->text(); }
 
-void UI::TabStrip_Click(int index) { ShowFrameForCaption(tabStrip_->tabText(index)); }
+void MainWindow::ShowTab(int index) { ShowFrameForCaption(tabStrip_->tabText(index)); }
 
-void UI::ShowFrameForCaption(const QString& caption) {
+void MainWindow::ShowFrameForCaption(const QString& caption) {
     for (std::size_t i = 0; i < std::size(kTabs); ++i) {
         if (caption.compare(QString::fromLatin1(kTabs[i].caption), Qt::CaseInsensitive) != 0) continue;
         for (std::size_t f = 0; f < frames_.size(); ++f) frames_[f]->setVisible(f == i);
@@ -189,38 +193,38 @@ void UI::ShowFrameForCaption(const QString& caption) {
     }
 }
 
-void UI::Expert_Click() { Button("cmdFixLVL")->setEnabled(Box("Expert")->isChecked()); }
+void MainWindow::EnableExpertButtons() { Button("cmdFixLVL")->setEnabled(Box("Expert")->isChecked()); }
 
-void UI::DisableControls() {
+void MainWindow::DisableControls() {
     for (QWidget* control : disableOrder_) control->setEnabled(false);
     tabStrip_->setEnabled(false);
 }
 
-void UI::EnableControls() {
+void MainWindow::EnableControls() {
     bool expert = Box("Expert")->isChecked();
     for (QWidget* control : disableOrder_)
         control->setEnabled(control->objectName() != QLatin1String("cmdFixLVL") || expert);
     tabStrip_->setEnabled(true);
 }
 
-void UI::SetTitle(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
+void MainWindow::SetTitle(const std::string& text) { setWindowTitle(QString::fromStdString(text)); }
 
-void UI::RestoreTitle() { setWindowTitle(kSiteTitle); }
+void MainWindow::RestoreTitle() { setWindowTitle(kSiteTitle); }
 
-Info& UI::Summary() {
+Info& MainWindow::Summary() {
     if (!info_) info_ = new Info(this);
     return *info_;
 }
 
-void UI::ClearText() { Summary().ClearText(); }
+void MainWindow::ClearText() { Summary().ClearText(); }
 
-void UI::AddText(const std::string& text) { Summary().AddText(text); }
+void MainWindow::AddText(const std::string& text) { Summary().AddText(text); }
 
-void UI::MessageBox(const std::string& text) { dialog_->MessageBox(text); }
+void MainWindow::MessageBox(const std::string& text) { dialog_->MessageBox(text); }
 
-void UI::DoEvents() { QCoreApplication::processEvents(); }
+void MainWindow::DoEvents() { QCoreApplication::processEvents(); }
 
-bool UI::OptionValue(Option option) const {
+bool MainWindow::OptionValue(Option option) const {
     switch (option) {
     case Option::UseWallTiles: return Box("Expert")->isChecked();
     case Option::CleanPalette: return Box("Clean")->isChecked();
@@ -230,17 +234,17 @@ bool UI::OptionValue(Option option) const {
     return false;
 }
 
-ConverterWallTiles UI::WallTilesInUse() const {
+ConverterWallTiles MainWindow::WallTilesInUse() const {
     return OptionValue(Option::UseWallTiles) ? wallTiles_ : ConverterWallTiles{};
 }
 
-void UI::SetFileDialog(std::unique_ptr<widgets::FileDialog> dialog) {
+void MainWindow::SetFileDialog(std::unique_ptr<widgets::FileDialog> dialog) {
     if (dialog) dialog_ = std::move(dialog);
 }
 
-void UI::AddSecondaryWindow(QWidget* window) { secondary_.emplace_back(window); }
+void MainWindow::AddSecondaryWindow(QWidget* window) { secondary_.emplace_back(window); }
 
-void UI::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (info_) info_->close();
     for (const QPointer<QWidget>& window : secondary_)
         if (window) window->close();

@@ -9,11 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "walltiles/model/converterwalltiles.h"
-#include "widgets/filedialog.h"
 #include "ui/info.h"
 #include "util/batchoperation.h"
 #include "util/host.h"
+#include "walltiles/model/converterwalltiles.h"
+#include "widgets/filedialog.h"
+#include "widgets/tilesetoperation.h"
 
 class QCheckBox;
 class QFrame;
@@ -28,7 +29,8 @@ enum class Option { UseWallTiles, CleanPalette, IncludeDescriptions, DontOverwri
 
 // The steps a batch may take around its file dialog. A step that returns false ends the batch silently.
 struct BatchSteps {
-    short operationCode = 0;             // becomes CurrentOperation before any dialog or picker; 0 leaves it
+    // Becomes CurrentOperation before any dialog or picker; None leaves it as it is.
+    widgets::TilesetOperation operation = widgets::TilesetOperation::None;
     std::function<bool()> beforeDialog;  // Apply Tiles' tileset, Overlay's diff file
     std::function<bool()> afterDialog;   // the WallTile picker, Describe's comment file
 };
@@ -37,17 +39,17 @@ struct BatchSteps {
 // and the title as the engine's progress display. It is the engine's host: each operation is made from the
 // options as they stand once its dialogs have been answered, and its results are shown in the summary and in
 // message boxes. A cancelled dialog ends a batch silently; an unexpected error is reported in a message box.
-class UI : public QMainWindow, public Host {
+class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
 public:
     // Opens the picker and returns the chosen tileset file (empty when none was chosen), or nothing when the
     // user cancelled.
     using TilesetPicker = std::function<std::optional<std::string>()>;
     // Opens the tileset editor on a file.
-    using TilesetEditor = std::function<void(const std::string& file)>;
+    using TilesetEditorOpener = std::function<void(const std::string& file)>;
 
-    explicit UI(QWidget* parent = nullptr);
-    ~UI() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Host
     void SetTitle(const std::string& text) override;
@@ -68,7 +70,7 @@ public:
     ConverterWallTiles WallTilesInUse() const;
 
     QString VersionText() const { return versionText_; }
-    short CurrentOperation() const { return currentOperation_; }
+    widgets::TilesetOperation CurrentOperation() const { return currentOperation_; }
     QString StatusText() const;
     // The common dialog that every window uses.
     widgets::FileDialog& Dialog() { return *dialog_; }
@@ -77,7 +79,7 @@ public:
     Info* SummaryWindow() const { return info_; }
 
     void SetTilesetPicker(TilesetPicker picker) { tilesetPicker_ = std::move(picker); }
-    void SetTilesetEditor(TilesetEditor editor) { tilesetEditor_ = std::move(editor); }
+    void SetTilesetEditor(TilesetEditorOpener editor) { tilesetEditor_ = std::move(editor); }
     // Runs the picker; nothing when cancelled. The choice stays readable through PickedTileset.
     std::optional<std::string> ChooseTileset();
     const std::string& PickedTileset() const { return pickedTileset_; }
@@ -108,25 +110,25 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void TabStrip_Click(int index);
-    void Expert_Click();
-    void cmdConvert_Click();
-    void cmdFixLVL_Click();
-    void cmdMergeLvls_Click();
-    void cmdDeconvert_Click();
-    void cmdMakeBMP_Click();
-    void cmdDiffLvls_Click();
-    void cmdTileset_Click();
-    void cmdApplyTileset_Click();
-    void cmdSplitLevel_Click();
-    void cmdMakeTileset_Click();
-    void cmdGetInfo_Click();
-    void cmdPutInfo_Click();
-    void cmdDelInfo_Click();
-    void cmdAbout_Click();
-    void cmdSet2Cfg_Click();
-    void cmdCfg2Set_Click();
-    void cmdDescSet_Click();
+    void ShowTab(int index);
+    void EnableExpertButtons();
+    void ConvertMaps();
+    void ReLinkLevels();
+    void OverlayLevels();
+    void DeconvertLevels();
+    void CreateBlankMap();
+    void DiffLevels();
+    void EditTileset();
+    void ApplyTilesets();
+    void SplitLevels();
+    void CreateBlankTileset();
+    void ViewComments();
+    void EditComments();
+    void WipeComments();
+    void ShowAbout();
+    void ConvertSetsToCfg();
+    void ConvertCfgsToSet();
+    void DescribeSets();
 
 private:
     void BuildTabStrip(QWidget* central);
@@ -140,12 +142,12 @@ private:
     QCheckBox* Box(const char* name) const;
 
     QString versionText_;
-    short currentOperation_ = 0;
+    widgets::TilesetOperation currentOperation_ = widgets::TilesetOperation::None;
     std::unique_ptr<widgets::FileDialog> dialog_;
     QPointer<Info> info_;
     std::vector<QPointer<QWidget>> secondary_;
     TilesetPicker tilesetPicker_;
-    TilesetEditor tilesetEditor_;
+    TilesetEditorOpener tilesetEditor_;
     std::string pickedTileset_;
     std::string overlay_;
     std::string commentFile_;

@@ -10,7 +10,7 @@
 
 namespace vetra::ui {
 
-bool SaveTabScreenshots(UI& window, const QString& directory) {
+bool SaveTabScreenshots(MainWindow& window, const QString& directory) {
     auto* tabs = window.findChild<QTabBar*>(QStringLiteral("TabStrip"));
     if (!tabs || !QDir().mkpath(directory)) return false;
     window.show();

@@ -17,7 +17,7 @@ std::optional<std::string> PickTileset(tileset::SelectTileset& picker) {
 }
 
 // The WallTile editor shown modally for a tileset; true when the user did not confirm it.
-bool EditWallTiles(walltiles::Custom& editor, const std::string& tilesetFile) {
+bool EditWallTiles(walltiles::WallTileEditor& editor, const std::string& tilesetFile) {
     editor.SetTilesetFile(tilesetFile);
     editor.exec();
     return editor.Cancelled();
@@ -25,31 +25,31 @@ bool EditWallTiles(walltiles::Custom& editor, const std::string& tilesetFile) {
 
 }  // namespace
 
-SecondaryWindows::SecondaryWindows(UI& window)
+SecondaryWindows::SecondaryWindows(MainWindow& window)
     : QObject(&window), dialog_([&window]() -> widgets::FileDialog& { return window.Dialog(); }) {
-    wallTileEditor_ =
-        new walltiles::Custom(window, dialog_, window.InstalledWallTiles(), window.VersionText(), &window);
-    walltiles::Custom* wallTileEditor = wallTileEditor_;
+    wallTileEditor_ = new walltiles::WallTileEditor(window, dialog_, window.InstalledWallTiles(),
+                                                    window.VersionText(), &window);
+    walltiles::WallTileEditor* wallTileEditor = wallTileEditor_;
     tileset::SelectTileset::Context context{
-        [&window] { return static_cast<int>(window.CurrentOperation()); },
+        [&window] { return window.CurrentOperation(); },
         [&window] { return window.OptionValue(Option::UseWallTiles); },
         [wallTileEditor](const std::string& file) { return EditWallTiles(*wallTileEditor, file); }};
     picker_ = new tileset::SelectTileset(dialog_, std::move(context), &window);
 
     tileset::SelectTileset* picker = picker_;
-    tileset::Tileset::Hooks hooks{[picker] { return PickTileset(*picker); },
-                                  [&window](const std::string& file) {
-                                      frmComments& comments =
-                                          CommentsWindow(window, &window, window.KeepOriginalNow());
-                                      comments.Load(file, true);
-                                      comments.exec();
-                                  }};
-    tilesetEditor_ = new tileset::Tileset(dialog_, std::move(hooks), &window);
+    tileset::TilesetEditor::Hooks hooks{[picker] { return PickTileset(*picker); },
+                                        [&window](const std::string& file) {
+                                            CommentsWindow& comments = FindOrCreateCommentsWindow(
+                                                window, &window, window.KeepOriginalNow());
+                                            comments.Load(file, true);
+                                            comments.exec();
+                                        }};
+    tilesetEditor_ = new tileset::TilesetEditor(dialog_, std::move(hooks), &window);
 
     for (QWidget* secondary : std::initializer_list<QWidget*>{wallTileEditor_, picker_, tilesetEditor_})
         window.AddSecondaryWindow(secondary);
     window.SetTilesetPicker([picker] { return PickTileset(*picker); });
-    tileset::Tileset* tilesetEditor = tilesetEditor_;
+    tileset::TilesetEditor* tilesetEditor = tilesetEditor_;
     window.SetTilesetEditor([tilesetEditor](const std::string& file) {
         tilesetEditor->SetFileName(file);
         tilesetEditor->exec();

@@ -8,16 +8,16 @@
 
 namespace vetra::tileset {
 class SelectTileset;
-class Tileset;
+class TilesetEditor;
 }  // namespace vetra::tileset
 
 namespace vetra::walltiles {
-class Custom;
+class WallTileEditor;
 }
 
 namespace vetra::ui {
 
-class UI;
+class MainWindow;
 
 // The windows that the main window's buttons open beyond its own dialogs: the tileset picker, the WallTile
 // editor the picker hands the WallTile operations to, and the tileset editor with its comments window. Made
@@ -25,17 +25,17 @@ class UI;
 class SecondaryWindows : public QObject {
     Q_OBJECT
 public:
-    explicit SecondaryWindows(UI& window);
+    explicit SecondaryWindows(MainWindow& window);
 
     tileset::SelectTileset& Picker() const { return *picker_; }
-    walltiles::Custom& WallTileEditor() const { return *wallTileEditor_; }
-    tileset::Tileset& TilesetEditor() const { return *tilesetEditor_; }
+    walltiles::WallTileEditor& WallTileEditorWindow() const { return *wallTileEditor_; }
+    tileset::TilesetEditor& TilesetEditorWindow() const { return *tilesetEditor_; }
 
 private:
     widgets::ForwardedDialog dialog_;
-    walltiles::Custom* wallTileEditor_ = nullptr;
+    walltiles::WallTileEditor* wallTileEditor_ = nullptr;
     tileset::SelectTileset* picker_ = nullptr;
-    tileset::Tileset* tilesetEditor_ = nullptr;
+    tileset::TilesetEditor* tilesetEditor_ = nullptr;
 };
 
 }  // namespace vetra::ui

@@ -46,7 +46,7 @@ BatchReport RunBatch(Host& host, const std::vector<std::string>& paths, const Ba
         if (progressLines)
             host.AddText("(" + std::to_string(i + 1) + "/" + std::to_string(total) + ") Processing file: " + path);
         std::optional<Notice> refusal;
-        if (!FileNameExt::HasExtension(path, job.extension))
+        if (!filenameext::HasExtension(path, job.extension))
             refusal = WrongExtension(path, job.extension);
         else if (job.admit)
             refusal = job.admit(path);

@@ -11,7 +11,7 @@
 #include "util/nativepath.h"
 #include "util/splitstring.h"
 
-namespace vetra::FileNameExt {
+namespace vetra::filenameext {
 namespace fs = std::filesystem;
 
 namespace {
@@ -71,7 +71,7 @@ std::string UniqueFileName(const std::string& path) {
     std::string extension = SplitExtension(base);
 
     std::vector<std::string> fields;
-    int count = SplitString::SplitFields('-', base, fields);
+    int count = splitstring::SplitFields('-', base, fields);
     std::string prefix;
     std::int64_t counter = 0;
     if (count <= 1) {
@@ -130,4 +130,4 @@ bool HasExtension(const std::string& path, const std::string& extension) {
     return true;
 }
 
-}  // namespace vetra::FileNameExt
+}  // namespace vetra::filenameext

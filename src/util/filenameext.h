@@ -4,7 +4,7 @@
 
 // Names the files that operations write, so that no operation overwrites an existing file by accident,
 // and finds the temporary directory. Paths use the platform's native separator.
-namespace vetra::FileNameExt {
+namespace vetra::filenameext {
 
 // The native directory separator ("/" here; "\" on Windows, where "/" is accepted too).
 bool IsSeparator(char c);
@@ -27,4 +27,4 @@ std::string TempDir();
 // True when the last four characters of the path equal the extension, ignoring letter case.
 bool HasExtension(const std::string& path, const std::string& extension);
 
-}  // namespace vetra::FileNameExt
+}  // namespace vetra::filenameext

@@ -1,6 +1,6 @@
 #include "util/splitstring.h"
 
-namespace vetra::SplitString {
+namespace vetra::splitstring {
 
 int SplitFields(char delimiter, std::string_view text, std::vector<std::string>& fields) {
     fields.clear();
@@ -28,4 +28,4 @@ int SplitFieldsMax(char delimiter, std::string_view text, int maximum, std::vect
     return maximum;
 }
 
-}  // namespace vetra::SplitString
+}  // namespace vetra::splitstring

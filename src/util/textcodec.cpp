@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace vetra::TextCodec {
+namespace vetra::textcodec {
 namespace {
 
 // Code points of bytes 0x80 to 0x9F; the rest of the code page equals Latin-1.
@@ -102,4 +102,4 @@ std::string_view StripUtf8Bom(std::string_view text) {
     return text;
 }
 
-}  // namespace vetra::TextCodec
+}  // namespace vetra::textcodec

@@ -7,7 +7,7 @@
 
 // Text in the program's files is one byte per character in Windows-1252. The engine keeps such text as raw
 // bytes; windows and the console convert it once, here.
-namespace vetra::TextCodec {
+namespace vetra::textcodec {
 
 // Windows-1252 bytes to UTF-8. The five bytes the code page leaves undefined map to the C1 controls.
 std::string Cp1252ToUtf8(std::string_view bytes);
@@ -25,4 +25,4 @@ std::string JoinCrLf(std::span<const std::string> lines);
 // Drops a UTF-8 byte-order mark at the start, if there is one.
 std::string_view StripUtf8Bom(std::string_view text);
 
-}  // namespace vetra::TextCodec
+}  // namespace vetra::textcodec

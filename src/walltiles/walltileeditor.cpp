@@ -51,15 +51,19 @@ bool Inside(const QWidget* widget, QPoint pixel) {
 
 }  // namespace
 
-Custom::Custom(Host& host, widgets::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
-               QWidget* parent)
-    : QDialog(parent), host_(host), dialogs_(dialogs), installed_(installed), versionText_(std::move(versionText)) {
+WallTileEditor::WallTileEditor(Host& host, widgets::FileDialog& dialogs, ConverterWallTiles& installed,
+                               QString versionText, QWidget* parent)
+    : QDialog(parent),
+      host_(host),
+      dialogs_(dialogs),
+      installed_(installed),
+      versionText_(std::move(versionText)) {
     setWindowTitle(QStringLiteral("Custom WallTile Definition"));
     setMouseTracking(true);
     BuildControls();
 }
 
-void Custom::BuildControls() {
+void WallTileEditor::BuildControls() {
     statusBar_ = new QStatusBar(this);
     statusBar_->setSizeGripEnabled(false);
     auto* hints = new widgets::StatusHints(statusBar_, this);
@@ -72,9 +76,11 @@ void Custom::BuildControls() {
     tilesetImage_ = new widgets::TileGrid(QSize(304, 160), this);
     tilesetImage_->setObjectName(QStringLiteral("TilesetImage"));
     tilesetImage_->move(0, widgets::Twips(2340));
-    connect(tilesetImage_, &widgets::TileGrid::Pressed, this, [this](QPoint pixel) { Tileset_MouseDown(pixel); });
-    connect(tilesetImage_, &widgets::TileGrid::Moved, this, &Custom::Tileset_MouseMove);
-    connect(tilesetImage_, &widgets::TileGrid::Released, this, [this](QPoint pixel) { Tileset_MouseUp(pixel); });
+    connect(tilesetImage_, &widgets::TileGrid::Pressed, this,
+            [this](QPoint pixel) { MouseDownOnTileset(pixel); });
+    connect(tilesetImage_, &widgets::TileGrid::Moved, this, &WallTileEditor::MouseMoveOverTileset);
+    connect(tilesetImage_, &widgets::TileGrid::Released, this,
+            [this](QPoint pixel) { MouseUpOnTileset(pixel); });
 
     int height = widgets::Twips(5400) + statusBar_->sizeHint().height();
     setFixedSize(widgets::Twips(4560), height);
@@ -84,7 +90,7 @@ void Custom::BuildControls() {
 
 // Each preview has its caption above it and, over its fifth row, the cover shown while its WallTile has no
 // diagonals. A click on the current preview pastes; one on a neighbour or its caption moves to it.
-void Custom::BuildPreviews() {
+void WallTileEditor::BuildPreviews() {
     auto* hints = findChild<widgets::StatusHints*>();
     for (int k = 0; k < 3; ++k) {
         QString name = Latin1(kPreviewNames[k]);
@@ -103,32 +109,32 @@ void Custom::BuildPreviews() {
         covers_[k]->setAutoFillBackground(true);
     }
     connect(previews_[kCurrent], &widgets::TileGrid::Pressed, this,
-            [this](QPoint pixel) { Current_MouseDown(pixel); });
+            [this](QPoint pixel) { PasteIntoSlots(pixel); });
     connect(previews_[kPrevious], &widgets::TileGrid::Released, this, [this](QPoint pixel) {
-        if (Inside(previews_[kPrevious], pixel)) Previous_Click();
+        if (Inside(previews_[kPrevious], pixel)) ShowPreviousWallTile();
     });
     connect(previews_[kNext], &widgets::TileGrid::Released, this, [this](QPoint pixel) {
-        if (Inside(previews_[kNext], pixel)) Next_Click();
+        if (Inside(previews_[kNext], pixel)) ShowNextWallTile();
     });
 
     diagonals_ = new QCheckBox(QStringLiteral("Diagonals"), this);
     diagonals_->setObjectName(QStringLiteral("Diagonals"));
     diagonals_->setGeometry(widgets::Twips(1770), widgets::Twips(1515), 80, 18);
     hints->Add(diagonals_, QString());
-    connect(diagonals_, &QCheckBox::clicked, this, &Custom::Diagonals_Click);
+    connect(diagonals_, &QCheckBox::clicked, this, &WallTileEditor::SetDiagonals);
 
     scroll_ = new QScrollBar(Qt::Horizontal, this);
     scroll_->setObjectName(QStringLiteral("WallTileScroll"));
     scroll_->setGeometry(200, widgets::Twips(1530), 70, 16);
     scroll_->setRange(0, 0);
-    connect(scroll_, &QScrollBar::valueChanged, this, &Custom::Scroll_Change);
+    connect(scroll_, &QScrollBar::valueChanged, this, &WallTileEditor::ScrollToWallTile);
     index_ = new QLabel(QStringLiteral("(0)"), this);
     index_->setObjectName(QStringLiteral("lblIndex"));
     index_->setGeometry(272, widgets::Twips(1515), 30, 18);
 }
 
 // The example covers the previous preview while there is no previous WallTile to show.
-void Custom::BuildExample() {
+void WallTileEditor::BuildExample() {
     example_ = new QFrame(this);
     example_->setObjectName(QStringLiteral("frExample"));
     example_->setGeometry(widgets::TwipsRect(105, -45, 1095, 1620));
@@ -146,31 +152,31 @@ void Custom::BuildExample() {
     example_->raise();
 }
 
-void Custom::BuildCommands() {
+void WallTileEditor::BuildCommands() {
     delete_ = Command(QStringLiteral("Delete Current"), widgets::TwipsRect(270, 1995, 1350, 330));
-    connect(delete_, &QPushButton::clicked, this, &Custom::cmdDelete_Click);
-    connect(Command(QStringLiteral("Clear Current"), widgets::TwipsRect(1620, 1995, 1350, 330)), &QPushButton::clicked,
-            this, &Custom::cmdClear_Click);
+    connect(delete_, &QPushButton::clicked, this, &WallTileEditor::DeleteWallTile);
+    connect(Command(QStringLiteral("Clear Current"), widgets::TwipsRect(1620, 1995, 1350, 330)),
+            &QPushButton::clicked, this, &WallTileEditor::ClearWallTile);
     add_ = Command(QStringLiteral("Add WallTile"), widgets::TwipsRect(2970, 1995, 1350, 330));
-    connect(add_, &QPushButton::clicked, this, &Custom::cmdAdd_Click);
-    connect(Command(QStringLiteral("Load"), widgets::TwipsRect(300, 4770, 825, 330)), &QPushButton::clicked, this,
-            &Custom::cmdLoad_Click);
-    connect(Command(QStringLiteral("Save"), widgets::TwipsRect(1350, 4770, 825, 330)), &QPushButton::clicked, this,
-            &Custom::cmdSave_Click);
-    connect(Command(QStringLiteral("Cancel"), widgets::TwipsRect(2400, 4770, 825, 330)), &QPushButton::clicked, this,
-            &Custom::Cancel_Click);
-    connect(Command(QStringLiteral("OK"), widgets::TwipsRect(3450, 4770, 825, 330)), &QPushButton::clicked, this,
-            &Custom::OK_Click);
+    connect(add_, &QPushButton::clicked, this, &WallTileEditor::AddWallTile);
+    connect(Command(QStringLiteral("Load"), widgets::TwipsRect(300, 4770, 825, 330)), &QPushButton::clicked,
+            this, &WallTileEditor::LoadDefinitions);
+    connect(Command(QStringLiteral("Save"), widgets::TwipsRect(1350, 4770, 825, 330)), &QPushButton::clicked,
+            this, &WallTileEditor::SaveDefinitions);
+    connect(Command(QStringLiteral("Cancel"), widgets::TwipsRect(2400, 4770, 825, 330)),
+            &QPushButton::clicked, this, &WallTileEditor::CloseWithoutWallTiles);
+    connect(Command(QStringLiteral("OK"), widgets::TwipsRect(3450, 4770, 825, 330)), &QPushButton::clicked,
+            this, &WallTileEditor::InstallAndClose);
 
     auto* hole = new QToolButton(this);
     hole->setObjectName(QStringLiteral("Hole"));
     hole->setIcon(widgets::ToolIcons::Hole());
     hole->setGeometry(0, widgets::Twips(4770), widgets::Twips(285), widgets::Twips(330));
-    findChild<widgets::StatusHints*>()->Add(hole, QString::fromStdString("0 - " + Tiles::TileTypeName(0)));
-    connect(hole, &QToolButton::clicked, this, &Custom::Hole_Click);
+    findChild<widgets::StatusHints*>()->Add(hole, QString::fromStdString("0 - " + tiles::TileTypeName(0)));
+    connect(hole, &QToolButton::clicked, this, &WallTileEditor::ClearSelection);
 }
 
-QPushButton* Custom::Command(const QString& caption, QRect geometry) {
+QPushButton* WallTileEditor::Command(const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(caption);
     button->setGeometry(geometry);
@@ -179,29 +185,29 @@ QPushButton* Custom::Command(const QString& caption, QRect geometry) {
     return button;
 }
 
-void Custom::ShowVersion() { statusBar_->showMessage(versionText_); }
+void WallTileEditor::ShowVersion() { statusBar_->showMessage(versionText_); }
 
 // Moves that a control ignored arrive here too; only the bare background shows the version.
-void Custom::mouseMoveEvent(QMouseEvent* event) {
+void WallTileEditor::mouseMoveEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) ShowVersion();
     QDialog::mouseMoveEvent(event);
 }
 
-bool Custom::eventFilter(QObject* watched, QEvent* event) {
+bool WallTileEditor::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
-        if (watched == labels_[kPrevious]) Previous_Click();
-        if (watched == labels_[kNext]) Next_Click();
+        if (watched == labels_[kPrevious]) ShowPreviousWallTile();
+        if (watched == labels_[kNext]) ShowNextWallTile();
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void Custom::showEvent(QShowEvent* event) {
+void WallTileEditor::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     Activate();
 }
 
 // Every showing rebuilds the set from the last loaded file as it is now on disk, not from the last edits.
-void Custom::Activate() {
+void WallTileEditor::Activate() {
     ShowVersion();
     example_->show();
     examplePicture_->show();
@@ -220,14 +226,14 @@ void Custom::Activate() {
         scroll_->setRange(0, 0);
     }
     if (!definitionFile_.empty() && FileExists(definitionFile_))
-        DoLoad();
+        LoadDefinitionFile();
     else
         ResetWallTiles();
     UpdateButtons();
 }
 
 // Previews copy tile pixels byte by byte; a tileset of another layout is shown from its decoded picture.
-bool Custom::LoadTileset() {
+bool WallTileEditor::LoadTileset() {
     try {
         tileset_ = widgets::HoldsRaw8BitPixels(tilesetFile_) ? widgets::ReadTilesetBytes(tilesetFile_)
                                                              : widgets::DecodedTilesetBytes(tilesetFile_);
@@ -242,31 +248,31 @@ bool Custom::LoadTileset() {
     return true;
 }
 
-void Custom::ResetWallTiles() {
+void WallTileEditor::ResetWallTiles() {
     for (int index = 0; index < set_.LastIndex(); ++index) set_.Definition(index).tiles.fill(0);
     set_.SetCurrent(0);
     RefreshView();
 }
 
-void Custom::DoLoad() {
+void WallTileEditor::LoadDefinitionFile() {
     examplePicture_->hide();
-    FileResult loaded = WtdFile::DoLoad(definitionFile_, set_);
+    FileResult loaded = wtdfile::Load(definitionFile_, set_);
     ReportFile(host_, loaded);
     if (!loaded.Done()) return;
     UpdateButtons();
     RefreshView();
 }
 
-void Custom::UpdateButtons() {
+void WallTileEditor::UpdateButtons() {
     delete_->setEnabled(set_.LastIndex() >= 1);
     add_->setEnabled(set_.LastIndex() < kLastPossible);
 }
 
-void Custom::MakePicture() {
+void WallTileEditor::MakePicture() {
     previews_[kCurrent]->SetImage(WallTilePreview(tileset_, set_.CurrentDefinition()));
 }
 
-void Custom::ShowWallTile(int slot, int index, bool visible) {
+void WallTileEditor::ShowWallTile(int slot, int index, bool visible) {
     previews_[slot]->setVisible(visible);
     labels_[slot]->setVisible(visible);
     covers_[slot]->setVisible(visible && !set_.Definition(index).diagonals);
@@ -274,7 +280,7 @@ void Custom::ShowWallTile(int slot, int index, bool visible) {
         previews_[slot]->SetImage(WallTilePreview(tileset_, set_.Definition(index)));
 }
 
-void Custom::RefreshView() {
+void WallTileEditor::RefreshView() {
     int current = set_.Current();
     ShowWallTile(kPrevious, current - 1, current > 0);
     MakePicture();
@@ -289,35 +295,35 @@ void Custom::RefreshView() {
     ShowWallTile(kNext, current + 1, current < set_.LastIndex());
 }
 
-void Custom::Tileset_MouseDown(QPoint pixel) {
+void WallTileEditor::MouseDownOnTileset(QPoint pixel) {
     dragging_ = true;
     x0_ = x1_ = widgets::TileGrid::TileOf(pixel.x());
     y0_ = y1_ = widgets::TileGrid::TileOf(pixel.y());
     tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
-void Custom::Tileset_MouseMove(QPoint pixel) {
+void WallTileEditor::MouseMoveOverTileset(QPoint pixel) {
     int n = widgets::TileGrid::TileOf(pixel.y()) * kColumns + widgets::TileGrid::TileOf(pixel.x()) + 1;
-    statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + Tiles::TileTypeName(n)));
+    statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + tiles::TileTypeName(n)));
     if (!dragging_) return;
     x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
     y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
 }
 
-void Custom::Tileset_MouseUp(QPoint pixel) {
+void WallTileEditor::MouseUpOnTileset(QPoint pixel) {
     x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
     y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
     tilesetImage_->HideSelection();
     dragging_ = false;
 }
 
-void Custom::Current_MouseDown(QPoint pixel) {
+void WallTileEditor::PasteIntoSlots(QPoint pixel) {
     if (Inside(previews_[kCurrent], pixel)) CopyTiles(pixel.x() / 16, pixel.y() / 16);
 }
 
 // The block keeps its shape and is cut off at the right and bottom edges of the 4 x 5 slots.
-void Custom::CopyTiles(int column, int row) {
+void WallTileEditor::CopyTiles(int column, int row) {
     if (x0_ > x1_) std::swap(x0_, x1_);
     if (y0_ > y1_) std::swap(y0_, y1_);
     WallTileDefinition& definition = set_.CurrentDefinition();
@@ -335,36 +341,36 @@ void Custom::CopyTiles(int column, int row) {
     RefreshView();
 }
 
-void Custom::Previous_Click() {
+void WallTileEditor::ShowPreviousWallTile() {
     if (set_.Current() > 0) set_.SetCurrent(set_.Current() - 1);
     RefreshView();
 }
 
-void Custom::Next_Click() {
+void WallTileEditor::ShowNextWallTile() {
     if (set_.Current() < set_.LastIndex()) set_.SetCurrent(set_.Current() + 1);
     RefreshView();
 }
 
-void Custom::Hole_Click() { x0_ = y0_ = x1_ = y1_ = -1; }
+void WallTileEditor::ClearSelection() { x0_ = y0_ = x1_ = y1_ = -1; }
 
 // The slots keep their numbers; the next paste clears the diagonal ones while the box is off.
-void Custom::Diagonals_Click() {
+void WallTileEditor::SetDiagonals() {
     set_.CurrentDefinition().diagonals = diagonals_->isChecked();
     covers_[kCurrent]->setVisible(!diagonals_->isChecked());
 }
 
-void Custom::Scroll_Change(int value) {
+void WallTileEditor::ScrollToWallTile(int value) {
     set_.SetCurrent(value);
     RefreshView();
 }
 
-void Custom::cmdClear_Click() {
+void WallTileEditor::ClearWallTile() {
     set_.ClearCurrent();
     MakePicture();
     RefreshView();
 }
 
-void Custom::cmdAdd_Click() {
+void WallTileEditor::AddWallTile() {
     example_->hide();
     if (!set_.AddWallTile()) return;
     if (set_.LastIndex() == kLastPossible)
@@ -375,8 +381,8 @@ void Custom::cmdAdd_Click() {
     RefreshView();
 }
 
-void Custom::cmdDelete_Click() {
-    if (set_.LastIndex() == 0) return cmdClear_Click();
+void WallTileEditor::DeleteWallTile() {
+    if (set_.LastIndex() == 0) return ClearWallTile();
     set_.DeleteCurrent();
     RefreshView();
     if (set_.LastIndex() == 0) {
@@ -387,25 +393,25 @@ void Custom::cmdDelete_Click() {
     }
 }
 
-void Custom::cmdLoad_Click() {
+void WallTileEditor::LoadDefinitions() {
     std::string path = dialogs_.OpenFile({"Load WallTile definition:", kFilter});
     if (path.empty()) return;
     definitionFile_ = path;
-    DoLoad();
+    LoadDefinitionFile();
 }
 
-void Custom::cmdSave_Click() {
+void WallTileEditor::SaveDefinitions() {
     std::string path = dialogs_.SaveFile({"Save WallTile definition:", kFilter});
-    if (!path.empty()) ReportFile(host_, WtdFile::Save(path, set_, host_.Faults()));
+    if (!path.empty()) ReportFile(host_, wtdfile::Save(path, set_, host_.Faults()));
 }
 
-void Custom::OK_Click() {
+void WallTileEditor::InstallAndClose() {
     installed_ = set_.ToConverterOrder();
     cancelled_ = false;
     accept();
 }
 
-void Custom::Cancel_Click() {
+void WallTileEditor::CloseWithoutWallTiles() {
     installed_ = {};
     reject();
 }

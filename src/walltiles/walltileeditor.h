@@ -30,12 +30,12 @@ namespace vetra::walltiles {
 // tileset, loads and saves it as a ".wtd" file, and on OK installs it as the set the WallTile operations use;
 // Cancel empties that set, the close box leaves it alone. Each showing starts again from the last loaded file as it now
 // stands on disk. Failures are message boxes of the host; nothing is thrown.
-class Custom : public QDialog {
+class WallTileEditor : public QDialog {
     Q_OBJECT
 public:
     // installed is the set OK installs into; it must outlive the window.
-    Custom(Host& host, widgets::FileDialog& dialogs, ConverterWallTiles& installed, QString versionText,
-           QWidget* parent = nullptr);
+    WallTileEditor(Host& host, widgets::FileDialog& dialogs, ConverterWallTiles& installed,
+                   QString versionText, QWidget* parent = nullptr);
 
     // True from each showing until OK.
     bool Cancelled() const { return cancelled_; }
@@ -54,9 +54,9 @@ protected:
 
 private slots:
     // Reachable by name for the rules the buttons' enabling never lets a user reach.
-    void cmdDelete_Click();
-    void cmdClear_Click();
-    void cmdAdd_Click();
+    void DeleteWallTile();
+    void ClearWallTile();
+    void AddWallTile();
 
 private:
     void BuildControls();
@@ -67,7 +67,7 @@ private:
     void Activate();
     bool LoadTileset();
     void ResetWallTiles();
-    void DoLoad();
+    void LoadDefinitionFile();
     void UpdateButtons();
     void MakePicture();
     void RefreshView();
@@ -75,19 +75,19 @@ private:
     void CopyTiles(int column, int row);
     void ShowVersion();
 
-    void Tileset_MouseDown(QPoint pixel);
-    void Tileset_MouseMove(QPoint pixel);
-    void Tileset_MouseUp(QPoint pixel);
-    void Current_MouseDown(QPoint pixel);
-    void Previous_Click();
-    void Next_Click();
-    void Hole_Click();
-    void Diagonals_Click();
-    void Scroll_Change(int value);
-    void cmdLoad_Click();
-    void cmdSave_Click();
-    void OK_Click();
-    void Cancel_Click();
+    void MouseDownOnTileset(QPoint pixel);
+    void MouseMoveOverTileset(QPoint pixel);
+    void MouseUpOnTileset(QPoint pixel);
+    void PasteIntoSlots(QPoint pixel);
+    void ShowPreviousWallTile();
+    void ShowNextWallTile();
+    void ClearSelection();
+    void SetDiagonals();
+    void ScrollToWallTile(int value);
+    void LoadDefinitions();
+    void SaveDefinitions();
+    void InstallAndClose();
+    void CloseWithoutWallTiles();
 
     Host& host_;
     widgets::FileDialog& dialogs_;

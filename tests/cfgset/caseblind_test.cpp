@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 int Sign(int value) { return (value > 0) - (value < 0); }
@@ -36,4 +36,4 @@ TEST(CaseBlind, FoldsThenComparesBytes) {
 }
 
 }  // namespace
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

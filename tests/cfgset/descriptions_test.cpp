@@ -4,7 +4,7 @@
 
 #include "support/recordinghost.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 const SettingsRecord* Find(const SettingsRecords& records, const std::string& cat, const std::string& name) {
@@ -82,4 +82,4 @@ TEST(ApplyDescriptions, SeveralMatchesHandOverInTurn) {
 }
 
 }  // namespace
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -12,7 +12,7 @@
 #include "util/filenameext.h"
 #include "support/recordinghost.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 using test::ScratchDir;
@@ -28,8 +28,8 @@ std::vector<std::string> RealConfigs() {
 
 std::string CopyAsCfg(const ScratchDir& dir, const std::string& path) {
     std::vector<std::uint8_t> bytes = test::ReadBytes(path);
-    std::string name = FileNameExt::BareFileName(path);
-    FileNameExt::SplitExtension(name);
+    std::string name = filenameext::BareFileName(path);
+    filenameext::SplitExtension(name);
     return dir.Write(name + ".cfg", bytes);
 }
 
@@ -64,9 +64,9 @@ TEST(RealSettings, CfgToSetToCfgKeepsEverySetting) {
         RecordingHost host;
         std::string cfg = CopyAsCfg(dir, config);
         SettingsRecords original = ReadCfgRecords(host, cfg);
-        FileResult toSet = host.Report(Cfg2Set(host, cfg, "", false));
+        FileResult toSet = host.Report(ConvertCfgToSet(host, cfg, "", false));
         ASSERT_TRUE(toSet.Done());
-        FileResult back = host.Report(Set2Cfg(host, toSet.written.at(0), false));
+        FileResult back = host.Report(ConvertSetToCfg(host, toSet.written.at(0), false));
         ASSERT_TRUE(back.Done());
         SettingsRecords final = ReadCfgRecords(host, back.written.at(0));
         EXPECT_TRUE(host.Messages().empty());
@@ -95,7 +95,7 @@ TEST(RealSettings, TemplatesDescribeASetMadeFromACfg) {
         RecordingHost host;
     FileResult notes;
         std::string cfg = CopyAsCfg(dir, config);
-        FileResult outcome = host.Report(Cfg2Set(host, cfg, path, true));
+        FileResult outcome = host.Report(ConvertCfgToSet(host, cfg, path, true));
         ASSERT_TRUE(outcome.Done());
         SettingsRecords set = ReadSetRecords(host, notes, outcome.written.at(0));
         EXPECT_EQ(set.size(), ReadCfgRecords(host, cfg).size());
@@ -123,7 +123,7 @@ TEST(RealSettings, DescribeTheRealSet) {
     FileResult notes;
     std::string set = dir.Write("server.set", test::ReadBytes(test::RealDataDir() + "/settings/server.set"));
     std::string comments = test::RealDataDir() + "/settings/ss-continuum_template.sss";
-    FileResult outcome = host.Report(DescSet(host, set, comments));
+    FileResult outcome = host.Report(DescribeSet(host, set, comments));
     ASSERT_TRUE(outcome.Done());
     EXPECT_EQ(outcome.written, std::vector<std::string>{dir.File("server-0.set")});
     SettingsRecords before = ReadSetRecords(host, notes, set);
@@ -134,4 +134,4 @@ TEST(RealSettings, DescribeTheRealSet) {
 }
 
 }  // namespace
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -4,7 +4,7 @@
 
 #include "support/recordinghost.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 std::vector<std::string> CatsAndNames(const SettingsRecords& records) {
@@ -46,4 +46,4 @@ TEST(SettingsOrder, ShipNumbers) {
 }
 
 }  // namespace
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -6,7 +6,7 @@
 #include "util/fileerror.h"
 #include "support/recordinghost.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 using test::ScratchDir;
@@ -142,4 +142,4 @@ TEST_F(SettingsReaders, SetAsCommentFile) {
 }
 
 }  // namespace
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -7,7 +7,7 @@
 #include "support/recordinghost.h"
 #include "util/writefaults.h"
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 using test::ScratchDir;
@@ -112,4 +112,4 @@ TEST_F(SettingsWriters, FailedWriteLeavesNothing) {
 }
 
 }  // namespace
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

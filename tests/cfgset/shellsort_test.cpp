@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-namespace vetra::CfgSet {
+namespace vetra::cfgset {
 namespace {
 
 bool KeyAfter(const std::string& a, const std::string& b) { return a[0] > b[0]; }
@@ -40,4 +40,4 @@ TEST(ShellSort, SortsAnyList) {
 }
 
 }  // namespace
-}  // namespace vetra::CfgSet
+}  // namespace vetra::cfgset

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "convert/likeput.h"
+#include "convert/bytecursor.h"
 #include "fixtures.h"
 #include "formats/mappalette.h"
-#include "support/scratchdir.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using namespace vetra::test;
@@ -61,9 +61,9 @@ TEST(BlankMap, FailedWritesKeepTheOldFile) {
     }
 }
 
-TEST(LikePut, GivenOrNextPosition) {
+TEST(ByteCursor, GivenOrNextPosition) {
     Bytes buffer(5, 0);
-    LikePut put;
+    ByteCursor put;
     EXPECT_TRUE(put.Put(buffer, 0, 7, true));
     EXPECT_TRUE(put.Put(buffer, 0, 8, false));
     EXPECT_TRUE(put.Put(buffer, 3, 9, false));
@@ -75,4 +75,4 @@ TEST(LikePut, GivenOrNextPosition) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

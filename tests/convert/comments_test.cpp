@@ -9,7 +9,7 @@
 #include "support/recordinghost.h"
 #include "util/writefaults.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using test::LevelBytes;
@@ -243,4 +243,4 @@ TEST(Comments, RealLevelsWithExtendedData) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

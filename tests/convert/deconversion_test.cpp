@@ -8,7 +8,7 @@
 #include "support/scratchdir.h"
 #include "support/recordinghost.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using namespace vetra::test;
@@ -245,4 +245,4 @@ TEST(DeconvertOperation, DrawsWithTheSetItIsGivenAndCountsEveryChosenFile) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -18,12 +18,12 @@ namespace {
 TEST(Hardening, CleaningATilesetCutShortInsideItsHeaderKeepsItsSizeField) {
     RecordingHost host;
     Bytes copy{0x42, 0x4D, 0x06, 0x00, 0x00, 0x00};
-    Convert::CleanTilesetCopy(copy, 160);
+    convert::CleanTilesetCopy(copy, 160);
     ASSERT_GE(copy.size(), 6u);
     EXPECT_EQ(ReadU32(copy.data() + 2), 6u);
     for (std::size_t length : {0u, 1u, 2u, 3u}) {
         Bytes tiny(length, 0x4D);
-        Convert::CleanTilesetCopy(tiny, 160);
+        convert::CleanTilesetCopy(tiny, 160);
         EXPECT_EQ(tiny.size(), 1078u);
     }
 }
@@ -32,14 +32,17 @@ TEST(Hardening, CleaningATilesetCutShortInsideItsHeaderKeepsItsSizeField) {
 TEST(Hardening, ATilesetSizeInsideTheHeaderIsRefusedByEveryTool) {
     using Tool = std::function<FileResult(RecordingHost&, const std::string&, const test::ScratchDir&)>;
     const std::vector<std::pair<std::string, Tool>> tools{
-        {"split", [](RecordingHost& host, const std::string& level, const test::ScratchDir&) {
-             return host.Report(Convert::SplitLevel(host, level, false));
+        {"split",
+         [](RecordingHost& host, const std::string& level, const test::ScratchDir&) {
+             return host.Report(convert::SplitLevel(host, level, false));
          }},
-        {"apply", [](RecordingHost& host, const std::string& level, const test::ScratchDir& dir) {
-             return host.Report(Convert::ApplyTileset(host, level, dir.File("t.bmp"), {}));
+        {"apply",
+         [](RecordingHost& host, const std::string& level, const test::ScratchDir& dir) {
+             return host.Report(convert::ApplyTileset(host, level, dir.File("t.bmp"), {}));
          }},
-        {"deconvert", [](RecordingHost& host, const std::string& level, const test::ScratchDir&) {
-             return host.Report(Convert::DeconvertLevel(host, level, {}));
+        {"deconvert",
+         [](RecordingHost& host, const std::string& level, const test::ScratchDir&) {
+             return host.Report(convert::DeconvertLevel(host, level, {}));
          }},
     };
     for (std::uint32_t size : {0u, 54u, 1077u}) {
@@ -47,7 +50,7 @@ TEST(Hardening, ATilesetSizeInsideTheHeaderIsRefusedByEveryTool) {
             SCOPED_TRACE(name + " with size " + std::to_string(size));
             test::ScratchDir dir;
             RecordingHost host;
-            Bytes level = Convert::BlankTilesetBytes();
+            Bytes level = convert::BlankTilesetBytes();
             dir.Write("t.bmp", level);
             WriteU32(level.data() + 2, size);
             std::string path = dir.Write("level.lvl", level);

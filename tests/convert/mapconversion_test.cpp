@@ -8,7 +8,7 @@
 #include "support/recordinghost.h"
 #include "util/writefaults.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -299,4 +299,4 @@ TEST_F(ConvertButton, PutsTheTilesetAtTheHeadOfEachLevel) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -11,7 +11,7 @@
 #include "support/recordinghost.h"
 #include "util/writefaults.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using test::LevelBytes;
@@ -291,4 +291,4 @@ TEST(Overlay, DiffButtonReportsAndCloses) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

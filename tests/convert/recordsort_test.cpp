@@ -8,7 +8,7 @@
 
 #include "support/recordinghost.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 std::vector<TileRecord> RandomTileRecords(std::mt19937& random, std::size_t count, int span) {
@@ -109,4 +109,4 @@ TEST(RecordSort, AMillionRecordsWithTiesTakeWellUnderASecond) {
 #endif
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

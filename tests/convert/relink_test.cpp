@@ -11,7 +11,7 @@
 #include "util/batch.h"
 #include "support/recordinghost.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using namespace vetra::test;
@@ -148,4 +148,4 @@ TEST_F(ReLink, TheBatchJoinsWithTheSetItIsGiven) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

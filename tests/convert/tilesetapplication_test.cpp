@@ -9,7 +9,7 @@
 #include "support/scratchdir.h"
 #include "support/recordinghost.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using namespace vetra::test;
@@ -258,4 +258,4 @@ TEST(ApplyAndSplit, RealLevelsComeBackByteForByte) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -5,7 +5,7 @@
 #include "convert/tilesetprimitives.h"
 #include "support/recordinghost.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 struct LayoutCase {
@@ -54,4 +54,4 @@ TEST(TilesetCleaning, LeavesTilesetsOfAnotherLayoutAsTheyAre) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -10,7 +10,7 @@
 #include "support/recordinghost.h"
 #include "util/writefaults.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using test::ReadBytes;
@@ -86,16 +86,16 @@ TEST(BlankTileset, FailedWriteKeepsTheOldFile) {
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"blank.bmp"});
 }
 
-TEST(ITH, LargestHeightFitsAndTheNextIsRefusedUntouched) {
+TEST(WriteTilesetHeader, LargestHeightFitsAndTheNextIsRefusedUntouched) {
     Bytes file(60, 0xEE);
-    ASSERT_TRUE(ITH(file, 212));
+    ASSERT_TRUE(WriteTilesetHeader(file, 212));
     EXPECT_EQ(ReadU32(file.data() + 2), 65526u);
     EXPECT_EQ(ReadU32(file.data() + 22), 212u);
     EXPECT_EQ(ReadU32(file.data() + 34), 48640u);
     EXPECT_EQ(file[54], 0xEE) << "bytes behind the header stay";
 
     Bytes untouched(60, 0xEE);
-    EXPECT_FALSE(ITH(untouched, 213));
+    EXPECT_FALSE(WriteTilesetHeader(untouched, 213));
     EXPECT_EQ(untouched, Bytes(60, 0xEE));
 }
 
@@ -163,4 +163,4 @@ TEST(CleanTilesetCopy, OnlyWhenChosen) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -6,7 +6,7 @@
 #include "convert/mapconversion_fixture.h"
 #include "support/recordinghost.h"
 
-namespace vetra::Convert {
+namespace vetra::convert {
 namespace {
 
 using Cells = std::vector<std::pair<int, int>>;
@@ -112,4 +112,4 @@ TEST(WallLinking, StageTitlesInOrder) {
 }
 
 }  // namespace
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

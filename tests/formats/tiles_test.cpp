@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace vetra::Tiles {
+namespace vetra::tiles {
 namespace {
 
 TEST(Tiles, TileTypeNames) {
@@ -30,4 +30,4 @@ TEST(Tiles, TilePixelIndex) {
 }
 
 }  // namespace
-}  // namespace vetra::Tiles
+}  // namespace vetra::tiles

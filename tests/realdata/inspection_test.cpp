@@ -100,7 +100,7 @@ TEST(RealLevels, InspectionAgreesWithTheIndependentAnalysis) {
     VETRA_REQUIRE_REALDATA();
     std::map<std::string, std::string> levels;
     for (const std::string& path : test::RealDataFiles(".lvl"))
-        levels[FileNameExt::BareFileName(path)] = path;
+        levels[filenameext::BareFileName(path)] = path;
     EXPECT_EQ(levels.size(), std::size(kKnownLevels));
     for (const KnownLevel& known : kKnownLevels) {
         SCOPED_TRACE(known.name);

@@ -23,7 +23,7 @@ struct RealCopy {
 
 inline RealCopy CopyReal(const ScratchDir& dir, const std::string& original) {
     std::vector<std::uint8_t> bytes = ReadBytes(original);
-    return {original, dir.Write(FileNameExt::BareFileName(original), bytes), bytes};
+    return {original, dir.Write(filenameext::BareFileName(original), bytes), bytes};
 }
 
 // Every real file with the extension, copied into the folder.
@@ -42,7 +42,7 @@ inline void ExpectUnchanged(const RealCopy& copy) {
 // Success, or a summary line or message naming the file: a failure is never silent.
 inline void ExpectClearOutcome(const FileResult& outcome, const RecordingHost& host, const std::string& path) {
     if (outcome.Done()) return;
-    std::string name = FileNameExt::BareFileName(path);
+    std::string name = filenameext::BareFileName(path);
     bool named = false;
     for (const auto& call : host.Calls())
         if (call.text.find(name) != std::string::npos &&

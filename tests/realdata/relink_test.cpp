@@ -29,7 +29,7 @@ TEST(RealReLink, KeepsTheTilesetAndEveryTileABitmapCannotHold) {
     for (const test::RealCopy& level : test::CopyReal(dir, test::RealDataFiles(".lvl"))) {
         SCOPED_TRACE(level.original);
         RecordingHost host;
-        FileResult outcome = host.Report(Convert::ReLinkLevel(host, level.path, {}));
+        FileResult outcome = host.Report(convert::ReLinkLevel(host, level.path, {}));
         test::ExpectUnchanged(level);
         test::ExpectClearOutcome(outcome, host, level.path);
         if (InspectLevel(level.bytes).Damaged()) continue;

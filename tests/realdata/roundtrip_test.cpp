@@ -26,7 +26,7 @@ std::vector<TileRecord> RecordsOf(const std::vector<std::uint8_t>& bytes) {
 std::vector<bool> OverdrawnCells(const std::vector<TileRecord>& records) {
     std::vector<int> drawn(1024 * 1024, 0);
     for (const TileRecord& r : records) {
-        int side = std::max(Tiles::TileSize(r.tile), 1);
+        int side = std::max(tiles::TileSize(r.tile), 1);
         for (int y = r.y; y < std::min(r.y + side, 1024); ++y)
             for (int x = r.x; x < std::min(r.x + side, 1024); ++x) ++drawn[y * 1024 + x];
     }
@@ -45,10 +45,10 @@ TEST(RealRoundTrip, DeconvertThenConvertGivesBackTheRecords) {
         SCOPED_TRACE(level.original);
         if (InspectLevel(level.bytes).Damaged()) continue;  // deconversion refuses it; tested with the others
         RecordingHost host;
-        FileResult bitmaps = host.Report(Convert::DeconvertLevel(host, level.path, {}));
+        FileResult bitmaps = host.Report(convert::DeconvertLevel(host, level.path, {}));
         ASSERT_TRUE(bitmaps.Done());
         std::string converted = dir.File("round trip.lvl");
-        FileResult conversion = host.Report(Convert::Convert(host, bitmaps.written.back(), converted, {}));
+        FileResult conversion = host.Report(convert::Convert(host, bitmaps.written.back(), converted, {}));
         test::ExpectUnchanged(level);
 
         std::vector<TileRecord> records = RecordsOf(level.bytes);

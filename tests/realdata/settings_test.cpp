@@ -13,8 +13,8 @@
 namespace vetra {
 namespace {
 
-using CfgSet::SettingsRecord;
-using CfgSet::SettingsRecords;
+using cfgset::SettingsRecord;
+using cfgset::SettingsRecords;
 using test::RealCopy;
 using Setting = std::tuple<std::string, std::string, std::string>;
 
@@ -27,8 +27,8 @@ std::vector<RealCopy> ConfigCopies(const test::ScratchDir& dir) {
         originals.push_back(test::RealDataDir() + "/settings/ship-warbird");
     std::vector<RealCopy> copies;
     for (const std::string& original : originals) {
-        std::string name = FileNameExt::BareFileName(original);
-        FileNameExt::SplitExtension(name);
+        std::string name = filenameext::BareFileName(original);
+        filenameext::SplitExtension(name);
         std::vector<std::uint8_t> bytes = test::ReadBytes(original);
         copies.push_back({original, dir.Write(name + ".cfg", bytes), bytes});
     }
@@ -53,7 +53,7 @@ std::vector<Setting> Settings(const SettingsRecords& records, bool representable
     std::vector<Setting> settings;
     for (const SettingsRecord& r : records)
         if (!representableOnly || Representable(r))
-            settings.emplace_back(CfgSet::FoldCase(r.cat), r.name, r.val);
+            settings.emplace_back(cfgset::FoldCase(r.cat), r.name, r.val);
     std::sort(settings.begin(), settings.end());
     return settings;
 }
@@ -75,24 +75,23 @@ TEST(RealSettings, EveryConfigGoesToSetAndBack) {
             SCOPED_TRACE(config.original + " with " + (source.empty() ? "no descriptions" : source));
             RecordingHost host;
     FileResult notes;
-            SettingsRecords original = CfgSet::ReadCfgRecords(host, config.path);
-            FileResult toSet = host.Report(CfgSet::Cfg2Set(host, config.path, source, !source.empty()));
-            ASSERT_TRUE(toSet.Done()) << testing::PrintToString(host.Summary());
-            FileResult back = host.Report(CfgSet::Set2Cfg(host, toSet.written.at(0), !source.empty()));
-            ASSERT_TRUE(back.Done()) << testing::PrintToString(host.Summary());
-            test::ExpectUnchanged(config);
-            SettingsRecords set = CfgSet::ReadSetRecords(host, notes, toSet.written.at(0));
-            SettingsRecords final = CfgSet::ReadCfgRecords(host, back.written.at(0));
-            EXPECT_TRUE(Holds(Settings(set, false), Settings(original, true)));
-            EXPECT_TRUE(Holds(Settings(final, false), Settings(original, true)));
-            std::size_t representable = std::count_if(original.begin(), original.end(), Representable);
-            std::vector<std::string> summary = host.Summary();
-            std::size_t warned = std::count_if(summary.begin(), summary.end(), [](const std::string& line) {
-                return line.starts_with("Warning: ");
-            });
-            EXPECT_GE(warned, original.size() - representable);
-            RemoveFileQuietly(toSet.written.at(0));
-            RemoveFileQuietly(back.written.at(0));
+    SettingsRecords original = cfgset::ReadCfgRecords(host, config.path);
+    FileResult toSet = host.Report(cfgset::ConvertCfgToSet(host, config.path, source, !source.empty()));
+    ASSERT_TRUE(toSet.Done()) << testing::PrintToString(host.Summary());
+    FileResult back = host.Report(cfgset::ConvertSetToCfg(host, toSet.written.at(0), !source.empty()));
+    ASSERT_TRUE(back.Done()) << testing::PrintToString(host.Summary());
+    test::ExpectUnchanged(config);
+    SettingsRecords set = cfgset::ReadSetRecords(host, notes, toSet.written.at(0));
+    SettingsRecords final = cfgset::ReadCfgRecords(host, back.written.at(0));
+    EXPECT_TRUE(Holds(Settings(set, false), Settings(original, true)));
+    EXPECT_TRUE(Holds(Settings(final, false), Settings(original, true)));
+    std::size_t representable = std::count_if(original.begin(), original.end(), Representable);
+    std::vector<std::string> summary = host.Summary();
+    std::size_t warned = std::count_if(summary.begin(), summary.end(),
+                                       [](const std::string& line) { return line.starts_with("Warning: "); });
+    EXPECT_GE(warned, original.size() - representable);
+    RemoveFileQuietly(toSet.written.at(0));
+    RemoveFileQuietly(back.written.at(0));
         }
     }
     for (const RealCopy& comment : comments) test::ExpectUnchanged(comment);
@@ -107,11 +106,11 @@ TEST(RealSettings, ReadersTakeTheFilesAsTheyAre) {
     std::size_t configs = 0;
     for (const RealCopy& config : ConfigCopies(dir)) {
         SCOPED_TRACE(config.original);
-        SettingsRecords records = CfgSet::ReadCfgRecords(host, config.path);
+        SettingsRecords records = cfgset::ReadCfgRecords(host, config.path);
         EXPECT_FALSE(records.empty());
         for (const SettingsRecord& r : records)
             EXPECT_EQ((r.cat + r.name).find("\xEF\xBB\xBF"), std::string::npos);
-        std::string name = FileNameExt::BareFileName(config.original);
+        std::string name = filenameext::BareFileName(config.original);
         auto count = [&records](const std::string& cat, const std::string& key) {
             return std::count_if(records.begin(), records.end(),
                                  [&](const SettingsRecord& r) { return r.cat == cat && r.name == key; });
@@ -136,19 +135,19 @@ TEST(RealSettings, TheRealSetConvertsAndTakesEachDescription) {
     for (const RealCopy& set : test::CopyReal(dir, test::RealDataFiles(".set"))) {
         RecordingHost host;
     FileResult notes;
-        SettingsRecords records = CfgSet::ReadSetRecords(host, notes, set.path);
-        for (bool descriptions : {false, true}) {
-            SCOPED_TRACE(set.original + (descriptions ? " to .cfg with descriptions" : " to .cfg"));
-            FileResult cfg = host.Report(CfgSet::Set2Cfg(host, set.path, descriptions));
-            ASSERT_TRUE(cfg.Done());
-            EXPECT_TRUE(Holds(Settings(CfgSet::ReadCfgRecords(host, cfg.written.at(0)), false),
-                              Settings(records, true)));
-        }
+    SettingsRecords records = cfgset::ReadSetRecords(host, notes, set.path);
+    for (bool descriptions : {false, true}) {
+        SCOPED_TRACE(set.original + (descriptions ? " to .cfg with descriptions" : " to .cfg"));
+        FileResult cfg = host.Report(cfgset::ConvertSetToCfg(host, set.path, descriptions));
+        ASSERT_TRUE(cfg.Done());
+        EXPECT_TRUE(
+            Holds(Settings(cfgset::ReadCfgRecords(host, cfg.written.at(0)), false), Settings(records, true)));
+    }
         for (const RealCopy& comment : comments) {
             SCOPED_TRACE(set.original + " described by " + comment.original);
-            FileResult described = host.Report(CfgSet::DescSet(host, set.path, comment.path));
+            FileResult described = host.Report(cfgset::DescribeSet(host, set.path, comment.path));
             ASSERT_TRUE(described.Done());
-            SettingsRecords after = CfgSet::ReadSetRecords(host, notes, described.written.at(0));
+            SettingsRecords after = cfgset::ReadSetRecords(host, notes, described.written.at(0));
             EXPECT_EQ(Settings(after, false), Settings(records, false));
             test::ExpectUnchanged(comment);
         }

@@ -40,7 +40,7 @@ void ExpectTilesetCopy(const std::vector<std::uint8_t>& written, std::span<const
         EXPECT_TRUE(std::equal(written.begin(), written.end(), source.begin())) << "not a plain copy";
         return;
     }
-    auto palette = Convert::DefaultPaletteTable();
+    auto palette = convert::DefaultPaletteTable();
     EXPECT_TRUE(std::equal(palette.begin(), palette.end(), written.begin() + 54)) << "palette not cleaned";
     EXPECT_TRUE(std::equal(written.begin() + 2, written.begin() + 10, source.begin() + 2)) << "size not kept";
     EXPECT_TRUE(std::equal(written.begin() + kPixelOffset, written.end(), source.begin() + kPixelOffset))
@@ -67,7 +67,7 @@ void ExpectMapOfRecords(const std::vector<std::uint8_t>& map, const RealCopy& le
     // Cells drawn more than once, by several records or by an object's footprint, are left aside.
     std::vector<int> drawn(1024 * 1024, 0);
     for (const TileRecord& r : records) {
-        int side = Tiles::TileSize(r.tile);
+        int side = tiles::TileSize(r.tile);
         for (int y = r.y; y < std::min(r.y + std::max(side, 1), 1024); ++y)
             for (int x = r.x; x < std::min(r.x + std::max(side, 1), 1024); ++x) ++drawn[y * 1024 + x];
     }
@@ -93,7 +93,7 @@ TEST_P(RealDeconversion, EveryLevelGivesItsMapAndTileset) {
     for (const RealCopy& level : test::CopyReal(dir, test::RealDataFiles(".lvl"))) {
         SCOPED_TRACE(level.original);
         RecordingHost host;
-        FileResult outcome = host.Report(Convert::DeconvertLevel(host, level.path, {.cleanPalette = clean}));
+        FileResult outcome = host.Report(convert::DeconvertLevel(host, level.path, {.cleanPalette = clean}));
         test::ExpectUnchanged(level);
         test::ExpectClearOutcome(outcome, host, level.path);
         LevelInspection inspection = InspectLevel(level.bytes);
@@ -134,7 +134,7 @@ TEST_P(RealTilesetApplication, EveryTilesetGoesOntoAPlainLevel) {
     test::ScratchDir dir;
     std::vector<std::string> levels = test::RealDataFiles(".lvl");
     auto plain = std::find_if(levels.begin(), levels.end(), [](const std::string& path) {
-        return FileNameExt::BareFileName(path) == "smallmap.lvl";  // records only
+        return filenameext::BareFileName(path) == "smallmap.lvl";  // records only
     });
     ASSERT_NE(plain, levels.end());
     RealCopy level = test::CopyReal(dir, *plain);
@@ -145,7 +145,7 @@ TEST_P(RealTilesetApplication, EveryTilesetGoesOntoAPlainLevel) {
         RealCopy source = test::CopyReal(sourceDir, original);
         RecordingHost host;
         FileResult outcome =
-            host.Report(Convert::ApplyTileset(host, level.path, source.path, {.cleanPalette = clean}));
+            host.Report(convert::ApplyTileset(host, level.path, source.path, {.cleanPalette = clean}));
         test::ExpectUnchanged(level);
         test::ExpectUnchanged(source);
         test::ExpectClearOutcome(outcome, host, source.path);
@@ -171,7 +171,7 @@ TEST(RealTilesetSplit, SplitThenApplyGivesBackTheLevelsBytes) {
     for (const RealCopy& level : test::CopyReal(dir, test::RealDataFiles(".lvl"))) {
         SCOPED_TRACE(level.original);
         RecordingHost host;
-        FileResult split = host.Report(Convert::SplitLevel(host, level.path, false));
+        FileResult split = host.Report(convert::SplitLevel(host, level.path, false));
         test::ExpectUnchanged(level);
         test::ExpectClearOutcome(split, host, level.path);
         bool hasTileset = PassesTilesetSignature(level.bytes);
@@ -183,7 +183,7 @@ TEST(RealTilesetSplit, SplitThenApplyGivesBackTheLevelsBytes) {
         ASSERT_EQ(split.written.size(), 2u);
         const std::string& tileset = split.written[0];
         const std::string& records = split.written[1];
-        FileResult apply = host.Report(Convert::ApplyTileset(host, records, tileset, {.replace = true}));
+        FileResult apply = host.Report(convert::ApplyTileset(host, records, tileset, {.replace = true}));
         ASSERT_TRUE(apply.Done());
         EXPECT_TRUE(test::ReadBytes(records) == level.bytes) << "split and apply changed the level";
     }

@@ -22,7 +22,7 @@ std::vector<std::string> RealDataFiles(const std::string& extension) {
     if (dir.empty()) return files;
     for (const auto& entry : fs::recursive_directory_iterator(dir)) {
         std::string path = entry.path().string();
-        if (entry.is_regular_file() && FileNameExt::HasExtension(path, extension)) files.push_back(path);
+        if (entry.is_regular_file() && filenameext::HasExtension(path, extension)) files.push_back(path);
     }
     std::sort(files.begin(), files.end());
     return files;

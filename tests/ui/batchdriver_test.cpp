@@ -12,8 +12,8 @@ using vetra::BatchOperation;
 using vetra::FileResult;
 using vetra::Progress;
 using vetra::ui::BatchSteps;
+using vetra::ui::MainWindow;
 using vetra::ui::ScriptedDialog;
-using vetra::ui::UI;
 
 namespace {
 
@@ -24,7 +24,7 @@ const QStringList kDisabledDuringRun = {
 
 // A window with a scripted dialog that the test keeps a handle on.
 struct Fixture {
-    UI window;
+    MainWindow window;
     ScriptedDialog* dialog;
 
     Fixture() {
@@ -61,7 +61,7 @@ BatchOperation Deconversion(std::vector<std::string>* seen) {
 }
 
 // The operation as the window makes it once its dialogs are answered.
-UI::OperationMaker Made(BatchOperation operation) {
+MainWindow::OperationMaker Made(BatchOperation operation) {
     return [operation] { return operation; };
 }
 
@@ -74,7 +74,8 @@ private slots:
         Fixture f;
         std::vector<std::string> seen;
         f.dialog->QueueFiles({"/maps/a.lvl", "/maps/b.bmp", "/maps/MAP.LVL"});
-        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, {}});
+        f.window.RunOperation(Made(Deconversion(&seen)),
+                              {.operation = vetra::widgets::TilesetOperation::Deconvert});
 
         QCOMPARE(f.dialog->Requests().size(), std::size_t(1));
         QCOMPARE(f.dialog->Requests()[0].kind, ScriptedDialog::Kind::OpenFiles);
@@ -86,7 +87,7 @@ private slots:
                                                 "(2/3) Processing file: /maps/b.bmp", "Error: /maps/b.bmp",
                                                 " is not a .lvl file.", "(3/3) Processing file: /maps/MAP.LVL"}));
         QCOMPARE(f.dialog->Messages(), std::vector<std::string>{"Deconversion complete.\r\n\r\n3 deconverted."});
-        QCOMPARE(f.window.CurrentOperation(), short(2));
+        QCOMPARE(f.window.CurrentOperation(), vetra::widgets::TilesetOperation::Deconvert);
         QCOMPARE(f.Enabled().size(), kDisabledDuringRun.size());  // all but Re-Link, plus the tab strip
         QVERIFY(f.window.SummaryWindow()->isVisible());
     }
@@ -162,13 +163,21 @@ private slots:
         Fixture f;
         std::vector<std::string> seen;
         QStringList order;
-        BatchSteps steps{3, [&] { order << "before"; return true; }, [&] { order << "after"; return false; }};
+        BatchSteps steps{vetra::widgets::TilesetOperation::ApplyTiles,
+                         [&] {
+                             order << "before";
+                             return true;
+                         },
+                         [&] {
+                             order << "after";
+                             return false;
+                         }};
         f.dialog->QueueFiles({"/a.lvl"});
         f.window.RunOperation(Made(Deconversion(&seen)), steps);
         QCOMPARE(order, (QStringList{"before", "after"}));
         QVERIFY(seen.empty());
         QVERIFY(f.dialog->Messages().empty());
-        QCOMPARE(f.window.CurrentOperation(), short(3));
+        QCOMPARE(f.window.CurrentOperation(), vetra::widgets::TilesetOperation::ApplyTiles);
 
         steps.beforeDialog = [] { return false; };
         f.window.RunOperation(Made(Deconversion(&seen)), steps);
@@ -185,19 +194,25 @@ private slots:
         });
         std::vector<std::string> seen;
         f.dialog->QueueFiles({"/a.lvl"});
-        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, f.window.WallTilePickerStep()});
+        f.window.RunOperation(Made(Deconversion(&seen)),
+                              {.operation = vetra::widgets::TilesetOperation::Deconvert,
+                               .afterDialog = f.window.WallTilePickerStep()});
         QCOMPARE(pickerRuns, 0);
         QCOMPARE(seen.size(), std::size_t(1));
 
         f.window.findChild<QCheckBox*>("Expert")->setChecked(true);
         f.dialog->QueueFiles({"/b.lvl"});
-        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, f.window.WallTilePickerStep()});
+        f.window.RunOperation(Made(Deconversion(&seen)),
+                              {.operation = vetra::widgets::TilesetOperation::Deconvert,
+                               .afterDialog = f.window.WallTilePickerStep()});
         QCOMPARE(pickerRuns, 1);
         QCOMPARE(seen.size(), std::size_t(1));  // cancelled picker: nothing processed
 
         answer = "/tiles/t.bmp";
         f.dialog->QueueFiles({"/c.lvl"});
-        f.window.RunOperation(Made(Deconversion(&seen)), {2, {}, f.window.WallTilePickerStep()});
+        f.window.RunOperation(Made(Deconversion(&seen)),
+                              {.operation = vetra::widgets::TilesetOperation::Deconvert,
+                               .afterDialog = f.window.WallTilePickerStep()});
         QCOMPARE(seen.size(), std::size_t(2));
         QCOMPARE(f.window.PickedTileset(), std::string("/tiles/t.bmp"));
     }
@@ -241,7 +256,7 @@ private slots:
         answer = "/tiles/t.bmp";
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(opened, QStringList{"/tiles/t.bmp"});
-        QCOMPARE(f.window.CurrentOperation(), short(5));
+        QCOMPARE(f.window.CurrentOperation(), vetra::widgets::TilesetOperation::EditTiles);
         QVERIFY(button->isEnabled());
     }
 

@@ -11,8 +11,8 @@
 #include "support/recordinghost.h"
 
 using vetra::test::ScratchDir;
+using vetra::ui::MainWindow;
 using vetra::ui::ScriptedDialog;
-using vetra::ui::UI;
 
 namespace {
 
@@ -23,7 +23,7 @@ void WriteInputs(const ScratchDir& dir) {
     dir.Write("tiled.lvl", vetra::test::LevelWith(vetra::test::NumberedTileset()));
     dir.Write("tiles.bmp", vetra::test::NumberedTileset());
     vetra::RecordingHost host;
-    vetra::Convert::MakeBlankMap(host, dir.File("map.bmp"));
+    vetra::convert::MakeBlankMap(host, dir.File("map.bmp"));
     dir.Write("server.cfg", std::string("[Misc]\r\nWarpRadius=40\r\n"));
     dir.Write("zone.set", std::string("Misc:WarpRadius:40:0:100:How far a warp goes\r\n"));
     dir.Write("template.sss", std::string("Misc:WarpRadius:40:0:100:How far a warp goes\r\n"));
@@ -102,7 +102,7 @@ private slots:
         std::vector<std::vector<std::uint8_t>> inputs;
         for (const QString& name : before)
             inputs.push_back(vetra::test::ReadBytes(dir.File(name.toStdString())));
-        UI window;
+        MainWindow window;
         auto scripted = std::make_unique<ScriptedDialog>();
         ScriptedDialog* dialog = scripted.get();
         window.SetFileDialog(std::move(scripted));
@@ -136,7 +136,7 @@ private slots:
     void convertPutsThePickedTilesetAtTheHead() {
         ScratchDir dir;
         WriteInputs(dir);
-        UI window;
+        MainWindow window;
         auto scripted = std::make_unique<ScriptedDialog>();
         scripted->QueueFiles({dir.File("map.bmp")});
         window.SetFileDialog(std::move(scripted));

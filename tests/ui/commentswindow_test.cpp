@@ -28,7 +28,7 @@ private:
     // Positions are checked in pixels of the design size, 315 x 221 (4725 x 3315 twips).
     // A main window whose dialogs answer from a script.
     struct Main {
-        ui::UI window;
+        ui::MainWindow window;
         ui::ScriptedDialog* dialog;
         Main() : dialog(new ui::ScriptedDialog) { window.SetFileDialog(std::unique_ptr<widgets::FileDialog>(dialog)); }
         void Click(const char* button) { window.findChild<QPushButton*>(button)->click(); }
@@ -42,12 +42,12 @@ private slots:
     void EditableLayout() {
         test::ScratchDir dir;
         RecordingHost host;
-        ui::frmComments window(host, {});
+        ui::CommentsWindow window(host, {});
         window.Load(dir.Write("m.lvl", WithComments("words")), true);
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Embedded Comments"));
         QCOMPARE(window.size(), QSize(315, 221));
-        QVERIFY(window.Editable);
+        QVERIFY(window.Editable());
         QVERIFY(!window.Info()->isReadOnly());
         QVERIFY(window.Cancel()->isVisible());
         QCOMPARE(window.Cancel()->text(), QStringLiteral("Cancel"));
@@ -64,10 +64,10 @@ private slots:
     void ReadOnlyLayoutForAFileWithoutTileset() {
         test::ScratchDir dir;
         RecordingHost host;
-        ui::frmComments window(host, {});
+        ui::CommentsWindow window(host, {});
         window.Load(dir.Write("plain.lvl", test::LevelBytes({}, {{1, 1, 1}})), true);
         window.show();
-        QVERIFY(!window.Editable);
+        QVERIFY(!window.Editable());
         QVERIFY(window.Info()->isReadOnly());
         QVERIFY(!window.Cancel()->isVisible());
         ExpectGeometry(window.OK(), 131, 200, 53, 20);  // centred: 2362.5 - 400 twips
@@ -80,7 +80,7 @@ private slots:
         test::ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", WithComments("Caf\xE9\r\nline two"));
-        ui::frmComments window(host, [&] { return keepOriginal; });
+        ui::CommentsWindow window(host, [&] { return keepOriginal; });
         window.Load(path, true);
         window.show();
         QCOMPARE(window.Info()->toPlainText(), QString::fromUtf8("Caf\u00e9\nline two"));
@@ -97,7 +97,7 @@ private slots:
         test::ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", WithComments("keep"));
-        ui::frmComments window(host, {});
+        ui::CommentsWindow window(host, {});
         window.Load(path, true);
         window.show();
         window.Info()->setPlainText(QStringLiteral("changed"));
@@ -111,7 +111,7 @@ private slots:
         test::ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", WithComments("keep"));
-        ui::frmComments window(host, {});
+        ui::CommentsWindow window(host, {});
         window.Load(path, false);
         window.show();
         QVERIFY(window.Info()->isReadOnly());
@@ -125,9 +125,9 @@ private slots:
         Bytes cut = test::TilesetBytes();
         cut.resize(20000);
         std::string path = dir.Write("cut.bmp", cut);
-        ui::frmComments window(host, {});
+        ui::CommentsWindow window(host, {});
         window.Load(path, true);
-        QVERIFY(!window.Editable);
+        QVERIFY(!window.Editable());
         QCOMPARE(host.Messages(),
                  std::vector<std::string>{path + " is not a complete bitmap; its comments are left unchanged."});
         QCOMPARE(window.Info()->toPlainText(), QStringLiteral("No embedded comments."));
@@ -148,8 +148,8 @@ private slots:
         // file because "Don't Overwrite Files" is checked by then.
         main.dialog->QueueFiles({path});
         QTimer::singleShot(0, [&] {
-            auto* window = main.window.findChild<ui::frmComments*>();
-            QVERIFY(window && window->isModal() && window->Editable);
+            auto* window = main.window.findChild<ui::CommentsWindow*>();
+            QVERIFY(window && window->isModal() && window->Editable());
             window->Info()->setPlainText(QStringLiteral("new"));
             main.window.findChild<QCheckBox*>("ROComments")->setChecked(true);
             window->OK()->click();
@@ -161,13 +161,13 @@ private slots:
         // View Info reuses the same window, read-only.
         main.dialog->QueueFiles({dir.File("m-0.lvl")});
         QTimer::singleShot(0, [&] {
-            auto* window = main.window.findChild<ui::frmComments*>();
-            QVERIFY(!window->Editable);
+            auto* window = main.window.findChild<ui::CommentsWindow*>();
+            QVERIFY(!window->Editable());
             QCOMPARE(window->Info()->toPlainText(), QStringLiteral("VETRA-0.9.0\n\nnew"));
             window->OK()->click();
         });
         main.Click("cmdGetInfo");
-        QCOMPARE(main.window.findChildren<ui::frmComments*>().size(), 1);
+        QCOMPARE(main.window.findChildren<ui::CommentsWindow*>().size(), 1);
 
         main.dialog->QueueCancel();
         main.Click("cmdGetInfo");

@@ -10,7 +10,7 @@
 
 using vetra::ui::About;
 using vetra::ui::Info;
-using vetra::ui::UI;
+using vetra::ui::MainWindow;
 
 class InfoTest : public QObject {
     Q_OBJECT
@@ -53,7 +53,7 @@ private slots:
     }
 
     void closingByHandDiscardsTheText() {
-        UI window;
+        MainWindow window;
         window.show();
         window.ClearText();
         window.AddText("first batch");
@@ -80,7 +80,7 @@ private slots:
     }
 
     void aboutButtonDisablesTheControlsAroundIt() {
-        UI window;
+        MainWindow window;
         window.show();
         window.findChild<QTabBar*>("TabStrip")->setCurrentIndex(2);
         auto* button = window.findChild<QPushButton*>("cmdAbout");

@@ -8,8 +8,8 @@
 
 #include "ui/mainwindow.h"
 
+using vetra::ui::MainWindow;
 using vetra::ui::Option;
-using vetra::ui::UI;
 
 namespace {
 
@@ -24,7 +24,7 @@ void MoveMouseOver(QWidget* widget, QPoint position = QPoint(2, 2)) {
     QCoreApplication::sendEvent(widget, &move);
 }
 
-QString VisibleFrame(const UI& window) {
+QString VisibleFrame(const MainWindow& window) {
     for (QFrame* frame : window.findChildren<QFrame*>(QRegularExpression("^Frame")))
         if (frame->isVisibleTo(&window)) return frame->objectName();
     return {};
@@ -36,13 +36,13 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void startState() {
-        UI window;
+        MainWindow window;
         window.show();
         QCOMPARE(VisibleFrame(window), QString("FrameMaps"));
         QVERIFY(!window.findChild<QPushButton*>("cmdFixLVL")->isEnabled());
         QCOMPARE(window.StatusText(), QString("VETRA-0.9.0"));
         QCOMPARE(window.VersionText(), QString("VETRA-0.9.0"));
-        QCOMPARE(window.CurrentOperation(), short(0));
+        QCOMPARE(window.CurrentOperation(), vetra::widgets::TilesetOperation::None);
         QVERIFY(window.windowTitle().startsWith("VETRA - "));
         QCOMPARE(window.size(), QSize(213, 143));
         for (QCheckBox* box : window.findChildren<QCheckBox*>()) QVERIFY2(!box->isChecked(), qPrintable(box->objectName()));
@@ -82,7 +82,7 @@ private slots:
     void controls() {
         QFETCH(QString, frame);
         QFETCH(QString, name);
-        UI window;
+        MainWindow window;
         window.show();
         auto* button = window.findChild<QPushButton*>(name);
         QVERIFY(button);
@@ -109,7 +109,7 @@ private slots:
 
     void checkBoxes() {
         QFETCH(QString, name);
-        UI window;
+        MainWindow window;
         window.show();
         auto* box = window.findChild<QCheckBox*>(name);
         QVERIFY(box);
@@ -121,7 +121,7 @@ private slots:
     }
 
     void optionsAreReadLive() {
-        UI window;
+        MainWindow window;
         const std::pair<const char*, Option> boxes[] = {{"Expert", Option::UseWallTiles},
                                                         {"Clean", Option::CleanPalette},
                                                         {"Comments", Option::IncludeDescriptions},
@@ -135,7 +135,7 @@ private slots:
     }
 
     void tabs() {
-        UI window;
+        MainWindow window;
         window.show();
         auto* tabs = window.findChild<QTabBar*>("TabStrip");
         QCOMPARE(tabs->count(), 4);
@@ -159,7 +159,7 @@ private slots:
     }
 
     void expertEnablesReLink() {
-        UI window;
+        MainWindow window;
         window.show();
         auto* expert = window.findChild<QCheckBox*>("Expert");
         auto* relink = window.findChild<QPushButton*>("cmdFixLVL");
@@ -171,7 +171,7 @@ private slots:
     }
 
     void hintsReturnToVersionText() {
-        UI window;
+        MainWindow window;
         window.show();
         auto* frame = window.findChild<QFrame*>("FrameMaps");
         auto* convert = window.findChild<QPushButton*>("cmdConvert");
@@ -186,7 +186,7 @@ private slots:
     }
 
     void disableAndEnable() {
-        UI window;
+        MainWindow window;
         auto* expert = window.findChild<QCheckBox*>("Expert");
         for (bool wallTiles : {false, true}) {
             expert->setChecked(wallTiles);
@@ -203,7 +203,7 @@ private slots:
     }
 
     void titleProgress() {
-        UI window;
+        MainWindow window;
         QString normal = window.windowTitle();
         window.SetTitle("50% cleaned...");
         QCOMPARE(window.windowTitle(), QString("50% cleaned..."));
@@ -212,7 +212,7 @@ private slots:
     }
 
     void closingClosesSecondaryWindows() {
-        UI window;
+        MainWindow window;
         window.show();
         window.ClearText();
         QWidget editor;

@@ -21,8 +21,8 @@
 
 using vetra::ConverterWallTiles;
 using vetra::test::ScratchDir;
+using vetra::ui::MainWindow;
 using vetra::ui::ScriptedDialog;
-using vetra::ui::UI;
 
 namespace {
 
@@ -43,7 +43,7 @@ void Press(QWidget& window, const char* name) {
 // button's handler waits in its modal loop.
 struct Session {
     ScratchDir dir;
-    UI window;
+    MainWindow window;
     vetra::ui::SecondaryWindows* windows = new vetra::ui::SecondaryWindows(window);
     ScriptedDialog* dialogs = nullptr;
 
@@ -64,7 +64,7 @@ struct Session {
         dir.Write("tiles.bmp", vetra::test::NumberedTileset());
         dir.Write("other.bmp", vetra::test::PatternBitmap(304, 160));
         vetra::RecordingHost host;
-        vetra::Convert::MakeBlankMap(host, dir.File("map.bmp"));
+        vetra::convert::MakeBlankMap(host, dir.File("map.bmp"));
         windows->Picker().SetDirectory(QString::fromStdString(dir.Path()));
         window.findChild<QCheckBox*>(QStringLiteral("Expert"))->click();
         user.setInterval(5);
@@ -82,8 +82,8 @@ struct Session {
     }
 
     void Act() {
-        vetra::walltiles::Custom& wallTiles = windows->WallTileEditor();
-        auto* comments = window.findChild<vetra::ui::frmComments*>();
+        vetra::walltiles::WallTileEditor& wallTiles = windows->WallTileEditorWindow();
+        auto* comments = window.findChild<vetra::ui::CommentsWindow*>();
         if (wallTiles.isVisible()) {
             if (!wallTileSteps.empty()) {
                 Press(wallTiles, wallTileSteps.front());
@@ -93,15 +93,15 @@ struct Session {
             wallTileEditorOpenedWith.push_back(wallTiles.TilesetFile());
             Press(wallTiles, confirmWallTiles ? "OK" : "Cancel");
         } else if (comments != nullptr && comments->isVisible()) {
-            commentsShownFor.push_back(comments->CommentFile + (comments->Editable ? " editable" : ""));
+            commentsShownFor.push_back(comments->CommentFile() + (comments->Editable() ? " editable" : ""));
             QTest::mouseClick(comments->Cancel(), Qt::LeftButton);
         } else if (windows->Picker().isVisible()) {
             ChooseInPicker();
-        } else if (windows->TilesetEditor().isVisible()) {
+        } else if (windows->TilesetEditorWindow().isVisible()) {
             ++tilesetEditorActs;
             std::string step = tilesetEditorSteps.empty() ? "Finished" : tilesetEditorSteps.front();
             if (!tilesetEditorSteps.empty()) tilesetEditorSteps.erase(tilesetEditorSteps.begin());
-            Press(windows->TilesetEditor(), step.c_str());
+            Press(windows->TilesetEditorWindow(), step.c_str());
         }
     }
 
@@ -220,7 +220,7 @@ private slots:
         std::vector<std::uint8_t> expected = vetra::test::NumberedTileset();
         QVERIFY(written.size() >= expected.size());
         QVERIFY(std::equal(expected.begin() + 1078, expected.end(), written.begin() + 1078));
-        QVERIFY(!session.windows->TilesetEditor().isVisible());
+        QVERIFY(!session.windows->TilesetEditorWindow().isVisible());
     }
 
     void ClosingTheMainWindowClosesThem() {

@@ -21,7 +21,7 @@ namespace {
 // A picker whose main window state and WallTile editor are played by the test.
 struct Picker {
     vetra::ui::ScriptedDialog dialogs;
-    int operation = 1;
+    widgets::TilesetOperation operation = widgets::TilesetOperation::Convert;
     bool useWallTiles = false;
     bool editorCancels = false;
     std::vector<std::string> editorOpenedWith;
@@ -142,13 +142,16 @@ void SelectTilesetTest::OkWithoutAValidFileDoesNothing() {
 void SelectTilesetTest::OpensTheWallTileEditorOnlyForWallTileOperations() {
     vetra::test::ScratchDir dir;
     std::string path = dir.Write("good.bmp", vetra::test::PatternBitmap(304, 160));
+    using Op = widgets::TilesetOperation;
     struct Case {
-        int operation;
+        Op operation;
         bool useWallTiles;
         bool opensEditor;
     };
-    for (Case c : {Case{1, true, true}, Case{2, true, true}, Case{4, true, true}, Case{3, true, false},
-                   Case{5, true, false}, Case{1, false, false}, Case{3, false, false}}) {
+    for (Case c :
+         {Case{Op::Convert, true, true}, Case{Op::Deconvert, true, true}, Case{Op::ReLink, true, true},
+          Case{Op::ApplyTiles, true, false}, Case{Op::EditTiles, true, false},
+          Case{Op::Convert, false, false}, Case{Op::ApplyTiles, false, false}}) {
         Picker picker(dir.Path());
         picker.operation = c.operation;
         picker.useWallTiles = c.useWallTiles;

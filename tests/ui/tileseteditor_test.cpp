@@ -44,14 +44,14 @@ struct Editor {
     vetra::ui::ScriptedDialog dialogs;
     std::deque<std::optional<std::string>> picks;
     std::vector<std::string> commentFiles;
-    vetra::tileset::Tileset window{dialogs,
-                                   {[this]() -> std::optional<std::string> {
-                                        if (picks.empty()) return std::nullopt;
-                                        auto pick = picks.front();
-                                        picks.pop_front();
-                                        return pick;
-                                    },
-                                    [this](const std::string& file) { commentFiles.push_back(file); }}};
+    vetra::tileset::TilesetEditor window{dialogs,
+                                         {[this]() -> std::optional<std::string> {
+                                              if (picks.empty()) return std::nullopt;
+                                              auto pick = picks.front();
+                                              picks.pop_front();
+                                              return pick;
+                                          },
+                                          [this](const std::string& file) { commentFiles.push_back(file); }}};
 
     explicit Editor(const Bytes& tileset = vetra::test::NumberedTileset()) {
         window.SetFileName(dir.Write("source.bmp", tileset));
@@ -282,7 +282,7 @@ void TilesetEditorTest::UnreadableSourceIsReported() {
     shortFile.resize(20000);
     Editor editor(shortFile);
     QCOMPARE(editor.dialogs.Messages().size(), std::size_t{1});
-    QVERIFY(editor.dialogs.Messages()[0].starts_with("Error in DoLoad!\r\n\r\nError: "));
+    QVERIFY(editor.dialogs.Messages()[0].starts_with("Could not load the tileset "));
     QVERIFY(editor.window.Custom().Empty());
     editor.Drag(editor.Custom(), Tile(0, 0), Tile(1, 1));  // nothing to paste on: ignored
     QVERIFY(!editor.window.Modified());

@@ -44,7 +44,7 @@ struct Editor {
     vetra::RecordingHost host;
     vetra::ui::ScriptedDialog dialogs;
     ConverterWallTiles installed;
-    vetra::walltiles::Custom window{host, dialogs, installed, kVersion};
+    vetra::walltiles::WallTileEditor window{host, dialogs, installed, kVersion};
 
     Editor() {
         window.SetTilesetFile(dir.Write("tiles.bmp", vetra::test::NumberedTileset()));
@@ -220,7 +220,7 @@ void WallTileEditorTest::AddStopsAtThirtyTwoWallTiles() {
     QVERIFY(!editor.Find("Add WallTile")->isEnabled());
     QVERIFY(editor.Find("Delete Current")->isEnabled());
     QVERIFY(!editor.Find("frExample")->isVisible());
-    QVERIFY(QMetaObject::invokeMethod(&editor.window, "cmdAdd_Click"));
+    QVERIFY(QMetaObject::invokeMethod(&editor.window, "AddWallTile"));
     QCOMPARE(editor.Last(), 31);
     editor.Press("Delete Current");
     QCOMPARE(editor.Last(), 30);
@@ -232,7 +232,7 @@ void WallTileEditorTest::DeletingTheOnlyWallTileClearsIt() {
     editor.Select({2, 0}, {2, 0});
     editor.PasteAt(0);
     QVERIFY(!editor.Find("Delete Current")->isEnabled());
-    QVERIFY(QMetaObject::invokeMethod(&editor.window, "cmdDelete_Click"));
+    QVERIFY(QMetaObject::invokeMethod(&editor.window, "DeleteWallTile"));
     QCOMPARE(editor.Last(), 0);
     QCOMPARE(editor.Tiles(), Slots{});
     QCOMPARE(qRed(editor.Current()->Image().pixel(SlotCentre(0))), 16 * 8 + 8);

@@ -8,7 +8,7 @@
 
 #include "support/scratchdir.h"
 
-namespace vetra::FileNameExt {
+namespace vetra::filenameext {
 namespace {
 
 using test::ScratchDir;
@@ -101,4 +101,4 @@ TEST(FileNameExt, TempDirOrder) {
 }
 
 }  // namespace
-}  // namespace vetra::FileNameExt
+}  // namespace vetra::filenameext

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vetra::SplitString {
+namespace vetra::splitstring {
 namespace {
 
 using Fields = std::vector<std::string>;
@@ -37,4 +37,4 @@ TEST(SplitString, SplitFieldsMax) {
 }
 
 }  // namespace
-}  // namespace vetra::SplitString
+}  // namespace vetra::splitstring

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace vetra::TextCodec {
+namespace vetra::textcodec {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -38,4 +38,4 @@ TEST(TextCodec, StripUtf8Bom) {
 }
 
 }  // namespace
-}  // namespace vetra::TextCodec
+}  // namespace vetra::textcodec

@@ -12,12 +12,12 @@ namespace {
 using Tiles = std::array<std::uint8_t, 20>;
 
 TEST(WtdFile, ColourNames) {
-    EXPECT_EQ(WtdFile::ColourName(0), "#FFFFFF");
-    EXPECT_EQ(WtdFile::ColourName(2), "#6060FF");
-    EXPECT_EQ(WtdFile::ColourName(25), "#E0FFFF");
-    EXPECT_EQ(WtdFile::ColourName(31), "#E0E0E0");
-    EXPECT_EQ(WtdFile::ColourName(32), "");
-    EXPECT_EQ(WtdFile::ColourName(-1), "");
+    EXPECT_EQ(wtdfile::ColourName(0), "#FFFFFF");
+    EXPECT_EQ(wtdfile::ColourName(2), "#6060FF");
+    EXPECT_EQ(wtdfile::ColourName(25), "#E0FFFF");
+    EXPECT_EQ(wtdfile::ColourName(31), "#E0E0E0");
+    EXPECT_EQ(wtdfile::ColourName(32), "");
+    EXPECT_EQ(wtdfile::ColourName(-1), "");
 }
 
 TEST(WtdFile, IntegerValueTakesTheLeadingNumberRoundedHalfToEven) {
@@ -27,12 +27,12 @@ TEST(WtdFile, IntegerValueTakesTheLeadingNumberRoundedHalfToEven) {
     } cases[] = {{"12", 12},   {"  7", 7},    {"7abc", 7}, {"2.5", 2}, {"3.5", 4}, {"2.51", 3},
                  {"-1", -1},   {"+4", 4},     {"abc", 0},  {"", 0},    {".5", 0},  {"1.", 1},
                  {"5:1,2", 5}, {"0190", 190}, {"-", 0},    {" - 3", 0}};
-    for (const Case& c : cases) EXPECT_EQ(WtdFile::IntegerValue(c.field), c.value) << c.field;
-    EXPECT_GT(WtdFile::IntegerValue(std::string(400, '9')), 1e300);
+    for (const Case& c : cases) EXPECT_EQ(wtdfile::IntegerValue(c.field), c.value) << c.field;
+    EXPECT_GT(wtdfile::IntegerValue(std::string(400, '9')), 1e300);
 }
 
 TEST(WtdFile, SingleLineNamesTheHighestIndex) {
-    WallTileSet set = WtdFile::ParseWallTiles("walltile x=5:1,2,3\r\n");
+    WallTileSet set = wtdfile::ParseWallTiles("walltile x=5:1,2,3\r\n");
     ASSERT_EQ(set.LastIndex(), 5);
     EXPECT_EQ(set.Definition(5).tiles, (Tiles{1, 2, 3}));
     EXPECT_FALSE(set.Definition(5).diagonals);
@@ -43,26 +43,26 @@ TEST(WtdFile, SingleLineNamesTheHighestIndex) {
 
 TEST(WtdFile, NumberCountDecidesDiagonals) {
     std::string seventeen = "WallTile=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17";
-    WallTileSet set = WtdFile::ParseWallTiles(seventeen);
+    WallTileSet set = wtdfile::ParseWallTiles(seventeen);
     EXPECT_TRUE(set.Definition(0).diagonals);
     EXPECT_EQ(set.Definition(0).tiles,
               (Tiles{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 0, 0, 0}));
     EXPECT_EQ(set.Current(), 0);
 
     std::string twentyFive = "WallTile=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25";
-    set = WtdFile::ParseWallTiles(twentyFive);
+    set = wtdfile::ParseWallTiles(twentyFive);
     EXPECT_TRUE(set.Definition(0).diagonals);
     EXPECT_EQ(set.Definition(0).tiles[19], 20);
 }
 
 TEST(WtdFile, OnlyTheTextBetweenTheFirstTwoColonsCounts) {
-    WallTileSet set = WtdFile::ParseWallTiles("WallTile#FF60FF=3:1,2:9,9");
+    WallTileSet set = wtdfile::ParseWallTiles("WallTile#FF60FF=3:1,2:9,9");
     ASSERT_EQ(set.LastIndex(), 3);
     EXPECT_EQ(set.Definition(3).tiles, (Tiles{1, 2}));
 }
 
 TEST(WtdFile, LaterLineOverwritesOnlyTheSlotsItNames) {
-    WallTileSet set = WtdFile::ParseWallTiles(
+    WallTileSet set = wtdfile::ParseWallTiles(
         "WallTile=1:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20\nWallTile=1:50,51\n");
     EXPECT_EQ(set.Definition(1).tiles, (Tiles{50, 51, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
     EXPECT_FALSE(set.Definition(1).diagonals);
@@ -86,7 +86,7 @@ TEST(WtdFile, MalformedLinesAreSkipped) {
         {"xWallTile=0:5", 0, {}},
     };
     for (const Case& c : cases) {
-        WallTileSet set = WtdFile::ParseWallTiles(c.text);
+        WallTileSet set = wtdfile::ParseWallTiles(c.text);
         EXPECT_EQ(set.LastIndex(), c.lastIndex) << c.text;
         EXPECT_EQ(set.Definition(0).tiles, c.tiles0) << c.text;
     }
@@ -97,7 +97,7 @@ TEST(WtdFile, SaveWritesSixteenNumbersWithoutDiagonals) {
     set.Definition(0).tiles = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
     set.Definition(1).tiles = {190, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5};
     set.Definition(1).diagonals = true;
-    EXPECT_EQ(WtdFile::WallTilesText(set),
+    EXPECT_EQ(wtdfile::WallTilesText(set),
               "WallTile#FFFFFF=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"
               "WallTile#60FFFF=1:190,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,5\r\n"
               "WallTile#6060FF=2:0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0\r\n");
@@ -112,10 +112,10 @@ TEST(WtdFile, SavedFileReadsBackAsTheSameSet) {
     set.Definition(1).diagonals = true;
     set.Definition(3).diagonals = true;
     std::string path = dir.File("set.wtd");
-    ASSERT_TRUE(host.Report(WtdFile::Save(path, set)).Done());
+    ASSERT_TRUE(host.Report(wtdfile::Save(path, set)).Done());
 
     WallTileSet loaded;
-    ASSERT_TRUE(host.Report(WtdFile::DoLoad(path, loaded)).Done());
+    ASSERT_TRUE(host.Report(wtdfile::Load(path, loaded)).Done());
     EXPECT_EQ(loaded.LastIndex(), 3);
     for (int i = 0; i <= 3; ++i) {
         WallTileDefinition expected = set.Definition(i);
@@ -132,8 +132,8 @@ TEST(WtdFile, UnreadableFileKeepsTheSetAndSaysSo) {
     WallTileSet set(2);
     set.Definition(1).tiles[0] = 9;
     WallTileSet before = set;
-    EXPECT_FALSE(host.Report(WtdFile::DoLoad(dir.File("missing.wtd"), set)).Done());
-    EXPECT_FALSE(host.Report(WtdFile::DoLoad(dir.Path(), set)).Done());
+    EXPECT_FALSE(host.Report(wtdfile::Load(dir.File("missing.wtd"), set)).Done());
+    EXPECT_FALSE(host.Report(wtdfile::Load(dir.Path(), set)).Done());
     EXPECT_EQ(set, before);
     EXPECT_EQ(host.Messages(),
               (std::vector<std::string>{"Could not load the WallTile definitions " + dir.File("missing.wtd") +
@@ -151,7 +151,7 @@ TEST(WtdFile, FailedSaveLeavesTheOldFileAndSaysSo) {
     FailRename faults;
     RecordingHost host;
     std::string path = dir.Write("set.wtd", std::string("old"));
-    EXPECT_FALSE(host.Report(WtdFile::Save(path, WallTileSet(1), &faults)).Done());
+    EXPECT_FALSE(host.Report(wtdfile::Save(path, WallTileSet(1), &faults)).Done());
     EXPECT_EQ(test::ReadBytes(path), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
     EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not save the WallTile definitions " + path +
                                                         ": could not be replaced (Input/output error)."});

@@ -10,7 +10,7 @@
 #include "util/splitstring.h"
 #include "util/textcodec.h"
 
-namespace vetra::WtdFile {
+namespace vetra::wtdfile {
 namespace {
 
 // A real file is a few kilobytes; anything near this size is not a WallTile file.
@@ -49,11 +49,11 @@ struct WallTileLine {
 // Steps 1 and 2 of reading one value: the index before the first ":" and the numbers between it and the next.
 bool ParseValue(std::string_view value, WallTileLine& line) {
     std::vector<std::string> fields;
-    if (SplitString::SplitFields(':', value, fields) < 2) return false;
+    if (splitstring::SplitFields(':', value, fields) < 2) return false;
     double index = IntegerValue(fields[0]);
     if (!InRange(index, 0, WallTileSet::kMaxWallTiles - 1)) return false;
     line.index = static_cast<int>(index);
-    int count = SplitString::SplitFieldsMax(',', fields[1], WallTileDefinition::kSlots + 1, line.slots);
+    int count = splitstring::SplitFieldsMax(',', fields[1], WallTileDefinition::kSlots + 1, line.slots);
     if (count > WallTileDefinition::kSlots) line.slots.resize(WallTileDefinition::kSlots);
     return true;
 }
@@ -98,8 +98,8 @@ WallTileSet ParseWallTiles(std::string_view text) {
     int highest = 0;
     std::vector<std::string> values;
     std::vector<std::string> fields;
-    for (const std::string& textLine : TextCodec::SplitTextLines(TextCodec::StripUtf8Bom(text))) {
-        if (SplitString::SplitFieldsMax('=', textLine, 2, fields) < 2) continue;
+    for (const std::string& textLine : textcodec::SplitTextLines(textcodec::StripUtf8Bom(text))) {
+        if (splitstring::SplitFieldsMax('=', textLine, 2, fields) < 2) continue;
         if (!LowerAscii(Trimmed(fields[0])).starts_with("walltile")) continue;
         values.push_back(fields[1]);
         double index = IntegerValue(Trimmed(fields[1]));
@@ -136,10 +136,10 @@ std::string WallTilesText(const WallTileSet& set) {
         }
         lines.push_back(std::move(line));
     }
-    return TextCodec::JoinCrLf(lines);
+    return textcodec::JoinCrLf(lines);
 }
 
-FileResult DoLoad(const std::string& path, WallTileSet& set) {
+FileResult Load(const std::string& path, WallTileSet& set) {
     FileResult result{path};
     Bytes bytes;
     try {
@@ -167,4 +167,4 @@ FileResult Save(const std::string& path, const WallTileSet& set, WriteFaults* fa
     return result;
 }
 
-}  // namespace vetra::WtdFile
+}  // namespace vetra::wtdfile

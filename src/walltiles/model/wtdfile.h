@@ -12,7 +12,7 @@ class WriteFaults;
 
 // The ".wtd" file of a WallTile set: one line "WallTile" + colour name + "=" + index + ":" + the slots in
 // editor order, separated by ",", 16 numbers or 20 with diagonals, each line ending in CR LF.
-namespace WtdFile {
+namespace wtdfile {
 
 // The colour name of WallTile w's marker in blank map bitmaps, such as "#6060FF" for 2; "" outside 0 to 31.
 std::string ColourName(int index);
@@ -30,11 +30,11 @@ std::string WallTilesText(const WallTileSet& set);
 
 // Reads a file into the set. When the file cannot be read the set is left as it was and the result fails with
 // the reason as a summary line and the message "Could not load the WallTile definitions PATH: REASON.".
-FileResult DoLoad(const std::string& path, WallTileSet& set);
+FileResult Load(const std::string& path, WallTileSet& set);
 
 // Writes the set to a file, replacing it. A failure leaves any old file whole and fails the result with the
 // message "Could not save the WallTile definitions PATH: REASON.".
 FileResult Save(const std::string& path, const WallTileSet& set, WriteFaults* faults = nullptr);
 
-}  // namespace WtdFile
+}  // namespace wtdfile
 }  // namespace vetra

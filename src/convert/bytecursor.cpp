@@ -1,10 +1,11 @@
-#include "convert/likeput.h"
+#include "convert/bytecursor.h"
 
 #include <climits>
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
-bool LikePut::Put(std::span<std::uint8_t> buffer, std::int32_t position, std::uint8_t value, bool absolute) {
+bool ByteCursor::Put(std::span<std::uint8_t> buffer, std::int32_t position, std::uint8_t value,
+                     bool absolute) {
     if (position != 0 || absolute)
         position_ = position;
     else if (position_ < INT32_MAX)
@@ -14,4 +15,4 @@ bool LikePut::Put(std::span<std::uint8_t> buffer, std::int32_t position, std::ui
     return true;
 }
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert

@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <span>
 
-namespace vetra::Convert {
+namespace vetra::convert {
 
 // Fills a byte buffer either at given positions or, position after position, from where the last byte went.
-class LikePut {
+class ByteCursor {
 public:
     // Stores the value at the position when the position is not 0 or absolute is set, else at the position
     // after the last one. A position outside the buffer stores nothing and gives false.
@@ -18,4 +18,4 @@ private:
     std::int32_t position_ = 0;
 };
 
-}  // namespace vetra::Convert
+}  // namespace vetra::convert
