@@ -41,10 +41,6 @@ void BlankTile(Bytes& pixels, int column, int row) {
     }
 }
 
-void Order(int& low, int& high) {
-    if (low > high) std::swap(low, high);
-}
-
 QImage Picture(const widgets::TilesetBytes& tileset) {
     if (tileset.Empty()) return {};
     return widgets::IndexedImage(std::span(tileset.head).subspan(54, kPaletteSize), tileset.pixels, 304, 160);
@@ -228,23 +224,22 @@ void TilesetEditor::MouseDownOnSource(QPoint pixel, Qt::MouseButton) {
     if (source_.Empty()) return;
     draggingSource_ = true;
     fromCustom_ = false;
-    x0_ = x1_ = widgets::TileGrid::TileOf(pixel.x());
-    y0_ = y1_ = widgets::TileGrid::TileOf(pixel.y());
-    sourceImage_->DrawSelection(x0_, y0_, x1_, y1_);
+    picked_.Start(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()));
+    sourceImage_->DrawSelection(picked_);
 }
 
 void TilesetEditor::MouseMoveOverSource(QPoint pixel) {
     ShowTileName(pixel);
     if (!draggingSource_) return;
-    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
-    sourceImage_->DrawSelection(x0_, y0_, x1_, y1_);
+    picked_.ExtendTo(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()), kColumns,
+                     kRows);
+    sourceImage_->DrawSelection(picked_);
 }
 
 void TilesetEditor::MouseUpOnSource(QPoint pixel, Qt::MouseButton) {
     if (!draggingSource_) return;
-    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    picked_.ExtendTo(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()), kColumns,
+                     kRows);
     sourceImage_->HideSelection();
     draggingSource_ = false;
 }
@@ -252,65 +247,57 @@ void TilesetEditor::MouseUpOnSource(QPoint pixel, Qt::MouseButton) {
 void TilesetEditor::MouseDownOnCustom(QPoint pixel, Qt::MouseButton) {
     if (custom_.Empty()) return;
     draggingCustom_ = true;
-    cx0_ = cx1_ = widgets::TileGrid::TileOf(pixel.x());
-    cy0_ = cy1_ = widgets::TileGrid::TileOf(pixel.y());
-    customImage_->DrawSelection(cx0_, cy0_, cx1_, cy1_);
+    target_.Start(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()));
+    customImage_->DrawSelection(target_);
 }
 
 void TilesetEditor::MouseMoveOverCustom(QPoint pixel) {
     ShowTileName(pixel);
     if (!draggingCustom_) return;
-    cx1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    cy1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
-    customImage_->DrawSelection(cx0_, cy0_, cx1_, cy1_);
+    target_.ExtendTo(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()), kColumns,
+                     kRows);
+    customImage_->DrawSelection(target_);
 }
 
 void TilesetEditor::MouseUpOnCustom(QPoint pixel, Qt::MouseButton button) {
     if (!draggingCustom_) return;
-    cx1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    cy1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    target_.ExtendTo(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()), kColumns,
+                     kRows);
     customImage_->HideSelection();
     draggingCustom_ = false;
     if (button == Qt::LeftButton) return CopyTiles();
-    x0_ = cx0_;
-    y0_ = cy0_;
-    x1_ = cx1_;
-    y1_ = cy1_;
+    picked_ = target_;
     fromCustom_ = true;
     SelfCopy();
 }
 
 void TilesetEditor::SelfCopy() {
-    Order(x0_, x1_);
-    Order(y0_, y1_);
-    x0_ = std::clamp(x0_, 0, kColumns - 1);
-    x1_ = std::clamp(x1_, 0, kColumns - 1);
-    y0_ = std::clamp(y0_, 0, kRows - 1);
-    y1_ = std::clamp(y1_, 0, kRows - 1);
-    for (int row = y0_; row <= y1_; ++row)
-        for (int column = x0_; column <= x1_; ++column)
+    picked_.Order();
+    picked_.ClampTo(kColumns, kRows);
+    for (int row = picked_.y0; row <= picked_.y1; ++row)
+        for (int column = picked_.x0; column <= picked_.x1; ++column)
             CopyTile(spare_.pixels, column, row, custom_.pixels, column, row);
 }
 
 // A click pastes the selection once; a dragged target is filled with the selection repeated as a pattern,
 // cut off at the tileset's right and bottom edges.
 void TilesetEditor::CopyTiles() {
-    Order(x0_, x1_);
-    Order(y0_, y1_);
-    Order(cx0_, cx1_);
-    Order(cy0_, cy1_);
-    if (x0_ < 0 || y0_ < 0) {
-        for (int row = std::max(cy0_, 0); row <= std::min(cy1_, kRows - 1); ++row)
-            for (int column = std::max(cx0_, 0); column <= std::min(cx1_, kColumns - 1); ++column)
+    picked_.Order();
+    target_.Order();
+    const widgets::TileSelection& to = target_;
+    if (!picked_.Held()) {
+        for (int row = std::max(to.y0, 0); row <= std::min(to.y1, kRows - 1); ++row)
+            for (int column = std::max(to.x0, 0); column <= std::min(to.x1, kColumns - 1); ++column)
                 BlankTile(custom_.pixels, column, row);
     } else {
         const Bytes& from = fromCustom_ ? spare_.pixels : source_.pixels;
-        int w = x1_ - x0_, h = y1_ - y0_;
-        int rows = cy1_ - cy0_ > 0 ? cy1_ - cy0_ : h;
-        int columns = cx1_ - cx0_ > 0 ? cx1_ - cx0_ : w;
-        for (int dy = 0; dy <= rows && dy <= kRows - 1 - cy0_; ++dy)
-            for (int dx = 0; dx <= columns && dx <= kColumns - 1 - cx0_; ++dx)
-                CopyTile(custom_.pixels, cx0_ + dx, cy0_ + dy, from, x0_ + dx % (w + 1), y0_ + dy % (h + 1));
+        int w = picked_.ColumnSpan(), h = picked_.RowSpan();
+        int rows = to.RowSpan() > 0 ? to.RowSpan() : h;
+        int columns = to.ColumnSpan() > 0 ? to.ColumnSpan() : w;
+        for (int dy = 0; dy <= rows && dy <= kRows - 1 - to.y0; ++dy)
+            for (int dx = 0; dx <= columns && dx <= kColumns - 1 - to.x0; ++dx)
+                CopyTile(custom_.pixels, to.x0 + dx, to.y0 + dy, from, picked_.x0 + dx % (w + 1),
+                         picked_.y0 + dy % (h + 1));
     }
     modified_ = true;
     MakePicture();
@@ -333,7 +320,7 @@ void TilesetEditor::RecolorFromSource() {
     MakePicture();
 }
 
-void TilesetEditor::ClearSelection() { x0_ = y0_ = x1_ = y1_ = -1; }
+void TilesetEditor::ClearSelection() { picked_.Clear(); }
 
 void TilesetEditor::PickNewSource() {
     std::optional<std::string> chosen = hooks_.pickTileset ? hooks_.pickTileset() : std::nullopt;

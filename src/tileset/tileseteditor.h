@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "widgets/tileselection.h"
 #include "widgets/tilesetbytes.h"
 
 class QLabel;
@@ -85,9 +86,9 @@ private:
     std::string fileName_;
     bool modified_ = false;
     widgets::TilesetBytes custom_, source_, spare_;
-    int x0_ = -1, y0_ = -1, x1_ = -1, y1_ = -1;
+    widgets::TileSelection picked_;
     bool fromCustom_ = false;
-    int cx0_ = 0, cy0_ = 0, cx1_ = 0, cy1_ = 0;
+    widgets::TileSelection target_{0, 0, 0, 0};
     bool draggingSource_ = false, draggingCustom_ = false;
 
     widgets::TileGrid* customImage_ = nullptr;

@@ -297,23 +297,22 @@ void WallTileEditor::RefreshView() {
 
 void WallTileEditor::MouseDownOnTileset(QPoint pixel) {
     dragging_ = true;
-    x0_ = x1_ = widgets::TileGrid::TileOf(pixel.x());
-    y0_ = y1_ = widgets::TileGrid::TileOf(pixel.y());
-    tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
+    picked_.Start(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()));
+    tilesetImage_->DrawSelection(picked_);
 }
 
 void WallTileEditor::MouseMoveOverTileset(QPoint pixel) {
     int n = widgets::TileGrid::TileOf(pixel.y()) * kColumns + widgets::TileGrid::TileOf(pixel.x()) + 1;
     statusBar_->showMessage(QString::fromStdString(std::to_string(n) + " - " + tiles::TileTypeName(n)));
     if (!dragging_) return;
-    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
-    tilesetImage_->DrawSelection(x0_, y0_, x1_, y1_);
+    picked_.ExtendTo(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()), kColumns,
+                     kRows);
+    tilesetImage_->DrawSelection(picked_);
 }
 
 void WallTileEditor::MouseUpOnTileset(QPoint pixel) {
-    x1_ = std::clamp(widgets::TileGrid::TileOf(pixel.x()), 0, kColumns - 1);
-    y1_ = std::clamp(widgets::TileGrid::TileOf(pixel.y()), 0, kRows - 1);
+    picked_.ExtendTo(widgets::TileGrid::TileOf(pixel.x()), widgets::TileGrid::TileOf(pixel.y()), kColumns,
+                     kRows);
     tilesetImage_->HideSelection();
     dragging_ = false;
 }
@@ -324,14 +323,13 @@ void WallTileEditor::PasteIntoSlots(QPoint pixel) {
 
 // The block keeps its shape and is cut off at the right and bottom edges of the 4 x 5 slots.
 void WallTileEditor::CopyTiles(int column, int row) {
-    if (x0_ > x1_) std::swap(x0_, x1_);
-    if (y0_ > y1_) std::swap(y0_, y1_);
+    picked_.Order();
     WallTileDefinition& definition = set_.CurrentDefinition();
-    if (x0_ >= 0 && y0_ >= 0) {
-        for (int dy = 0; dy <= y1_ - y0_ && dy <= 4 - row; ++dy)
-            for (int dx = 0; dx <= x1_ - x0_ && dx <= 3 - column; ++dx)
+    if (picked_.Held()) {
+        for (int dy = 0; dy <= picked_.RowSpan() && dy <= 4 - row; ++dy)
+            for (int dx = 0; dx <= picked_.ColumnSpan() && dx <= 3 - column; ++dx)
                 definition.tiles[(row + dy) * 4 + column + dx] =
-                    static_cast<std::uint8_t>((y0_ + dy) * kColumns + x0_ + dx + 1);
+                    static_cast<std::uint8_t>((picked_.y0 + dy) * kColumns + picked_.x0 + dx + 1);
     } else {
         definition.tiles[row * 4 + column] = 0;
     }
@@ -351,7 +349,7 @@ void WallTileEditor::ShowNextWallTile() {
     RefreshView();
 }
 
-void WallTileEditor::ClearSelection() { x0_ = y0_ = x1_ = y1_ = -1; }
+void WallTileEditor::ClearSelection() { picked_.Clear(); }
 
 // The slots keep their numbers; the next paste clears the diagonal ones while the box is off.
 void WallTileEditor::SetDiagonals() {

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "walltiles/model/converterwalltiles.h"
-#include "widgets/tilesetbytes.h"
 #include "walltiles/model/walltileset.h"
+#include "widgets/tileselection.h"
+#include "widgets/tilesetbytes.h"
 
 class QCheckBox;
 class QFrame;
@@ -98,7 +99,7 @@ private:
     std::string definitionFile_;
     WallTileSet set_;
     widgets::TilesetBytes tileset_;
-    int x0_ = 0, y0_ = 0, x1_ = 0, y1_ = 0;
+    widgets::TileSelection picked_{0, 0, 0, 0};
     bool dragging_ = false;
 
     // Previous, current and next WallTile.

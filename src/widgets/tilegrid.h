@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "widgets/tileselection.h"
+
 namespace vetra::widgets {
 
 // A picture of tiles shown one image pixel per logical pixel, so that 16-pixel tiles stay crisp and mouse
@@ -19,6 +21,9 @@ public:
 
     // The outline of the tiles between columns and rows (c0, r0) and (c1, r1), in either order.
     void DrawSelection(int c0, int r0, int c1, int r1);
+    void DrawSelection(const TileSelection& selection) {
+        DrawSelection(selection.x0, selection.y0, selection.x1, selection.y1);
+    }
     void HideSelection();
     bool SelectionVisible() const { return outlined_; }
     QRect SelectionTiles() const { return QRect(QPoint(c0_, r0_), QPoint(c1_, r1_)).normalized(); }
