@@ -13,7 +13,7 @@ struct CommandContext;
 
 // The commands that run one button's batch over the files named (convert, deconvert, apply-tiles, ...).
 void AddBatchCommands(CLI::App& app, CommandContext& context);
-// The commands that make one new file: new-map, new-tiles and diff.
+// The commands that make one new file: new-map, new-tiles, diff and walltiles.
 void AddFileCommands(CLI::App& app, CommandContext& context);
 // The comments embedded in a tileset: info view, edit and wipe.
 void AddInfoCommands(CLI::App& app, CommandContext& context);

@@ -1,4 +1,5 @@
-// The commands that make one new file: a blank map, a blank tileset, a diff of two levels.
+// The commands that make one new file: a blank map, a blank tileset, a diff of two levels, the WallTile sets
+// of a level.
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "convert/makediff.h"
 #include "util/batch.h"
 #include "util/filenameext.h"
+#include "walltiles/model/levelwalltiles.h"
 
 namespace vetra::cli {
 namespace {
@@ -53,6 +55,32 @@ void AddDiff(CLI::App& app, CommandContext& context) {
     });
 }
 
+struct WallTilesArguments {
+    std::string level;
+    std::string out;
+};
+
+void AddWallTiles(CLI::App& app, CommandContext& context) {
+    auto arguments = std::make_shared<WallTilesArguments>();
+    CLI::App* command = app.add_subcommand(
+        "walltiles",
+        "Write the WallTile sets kept in a level (its DCWT chunks) to a WallTile definition file (.wtd)");
+    command->add_option("LEVEL", arguments->level, "The level whose WallTile sets to take")->required();
+    command->add_option("--out", arguments->out,
+                        "The .wtd file to write (default: LEVEL.wtd beside the level); when it is taken, the "
+                        "first free numbered name");
+    command->callback([&context, arguments] {
+        if (!IsLevelName(context, arguments->level)) return;
+        std::string out = arguments->out;
+        if (out.empty()) {
+            out = arguments->level;
+            filenameext::SplitExtension(out);
+            out += ".wtd";
+        }
+        context.Finish(levelwalltiles::WriteWtd(arguments->level, out));
+    });
+}
+
 }  // namespace
 
 void AddFileCommands(CLI::App& app, CommandContext& context) {
@@ -61,6 +89,7 @@ void AddFileCommands(CLI::App& app, CommandContext& context) {
     AddBlankFileCommand(app, context, "new-tiles", "Create a blank tileset bitmap (New Tiles)",
                         convert::MakeBlankTileset, "Blank tileset created.");
     AddDiff(app, context);
+    AddWallTiles(app, context);
 }
 
 }  // namespace vetra::cli

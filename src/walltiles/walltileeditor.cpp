@@ -22,9 +22,11 @@
 #include "widgets/twips.h"
 #include "widgets/filedialog.h"
 #include "util/fileio.h"
+#include "util/filenameext.h"
 #include "util/host.h"
 #include "util/resultreport.h"
 #include "walltiles/examplewalltile.h"
+#include "walltiles/model/levelwalltiles.h"
 #include "walltiles/model/wtdfile.h"
 #include "walltiles/walltilepreview.h"
 
@@ -42,6 +44,8 @@ constexpr int kPrevious = 0, kCurrent = 1, kNext = 2;
 constexpr int kPreviewLefts[] = {165, 1815, 3435};
 const char* const kPreviewNames[] = {"Previous", "Current", "Next"};
 constexpr char kFilter[] = "WallTile definition files (*.wtd)|*.wtd";
+// Map editors keep WallTile sets in levels; Load takes them from there too.
+constexpr char kLoadFilter[] = "WallTile definition files (*.wtd)|*.wtd|Levels (*.lvl)|*.lvl";
 
 QString Latin1(const char* text) { return QString::fromLatin1(text); }
 
@@ -256,7 +260,8 @@ void WallTileEditor::ResetWallTiles() {
 
 void WallTileEditor::LoadDefinitionFile() {
     examplePicture_->hide();
-    FileResult loaded = wtdfile::Load(definitionFile_, set_);
+    bool level = filenameext::HasExtension(definitionFile_, ".lvl");
+    FileResult loaded = level ? levelwalltiles::Load(definitionFile_, set_) : wtdfile::Load(definitionFile_, set_);
     ReportFile(host_, loaded);
     if (!loaded.Done()) return;
     UpdateButtons();
@@ -392,7 +397,7 @@ void WallTileEditor::DeleteWallTile() {
 }
 
 void WallTileEditor::LoadDefinitions() {
-    std::string path = dialogs_.OpenFile({"Load WallTile definition:", kFilter});
+    std::string path = dialogs_.OpenFile({"Load WallTile definition:", kLoadFilter});
     if (path.empty()) return;
     definitionFile_ = path;
     LoadDefinitionFile();
