@@ -77,7 +77,7 @@ FileResult ConvertSetToCfg(Progress& progress, const std::string& path, bool inc
 FileResult ConvertCfgToSet(Progress& progress, const std::string& path, const std::string& commentFile,
                            bool includeDescriptions) {
     return Guarded(progress, path, {"convert", " to a .set file"}, [&](FileResult& result) {
-        SettingsRecords records = ReadCfgRecords(progress, path);
+        SettingsRecords records = ReadCfgRecords(progress, result, path);
         if (includeDescriptions) Describe(progress, result, records, commentFile, CopyMode::All);
         SortToSetOrder(progress, result, records);
         std::string output = ReplacedExtension(path, ".set");

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
 #include "cfgset/caseblind.h"
 #include "cfgset/progress.h"
@@ -16,10 +17,22 @@ std::string WholePercent(std::size_t index, std::size_t count) {
 
 bool Holds(const std::string& text, char c) { return text.find(c) != std::string::npos; }
 
+// The first field before the description that holds ":", which ends it when the line is read back.
+std::string ColonWarning(const SettingsRecord& r) {
+    const std::pair<const char*, const std::string*> fields[] = {
+        {"category", &r.cat}, {"name", &r.name}, {"value", &r.val}, {"minimum", &r.min}, {"maximum", &r.max}};
+    for (const auto& [what, text] : fields) {
+        std::size_t colon = text->find(':');
+        if (colon == std::string::npos) continue;
+        return std::string("Warning: the ") + what + " of " + r.name + " in [" + r.cat +
+               "] holds \":\", which a .set file cannot store: it will read back as \"" +
+               text->substr(0, colon) + "\".";
+    }
+    return {};
+}
+
 // Why a record would read back differently from a .set, or "" when it would not.
 std::string SetLineProblem(const SettingsRecord& r) {
-    if (Holds(r.cat, ':') || Holds(r.name, ':') || Holds(r.val, ':') || Holds(r.min, ':') || Holds(r.max, ':'))
-        return "holds \":\" before its description";
     if (!r.cat.empty() && r.cat[0] == ' ') return "has a category that begins with a blank";
     if (r.min == "*") return "has the minimum \"*\"";
     return {};
@@ -64,7 +77,10 @@ void WriteSetRecords(Progress& progress, FileResult& result, const SettingsRecor
     for (std::size_t i = 0; i < records.size(); ++i) {
         const SettingsRecord& record = records[i];
         if (i % 25 == 0) ShowProgress(progress, WholePercent(i, records.size()) + " percent written...");
-        WarnIf(result, record, SetLineProblem(record), ".set");
+        if (std::string warning = ColonWarning(record); !warning.empty())
+            result.Note(std::move(warning));
+        else
+            WarnIf(result, record, SetLineProblem(record), ".set");
         text += record.cat + ":" + record.name + ":" + record.val + ":";
         if (previous != nullptr && SameDescription(record, *previous)) {
             text += "*";

@@ -13,6 +13,8 @@ using test::ScratchDir;
 
 const std::string kSetMessage = "Not Cat:Name:Val:Min:Max:Desc in .set!";
 const std::string kCommentMessage = "Bad format in comment file!";
+const std::string kCfgMessage = "Not [Section] or Name=Val in .cfg!";
+const std::string kCommented = " It begins with a blank, so it was skipped as a comment.";
 
 class SettingsReaders : public ::testing::Test {
 protected:
@@ -28,9 +30,15 @@ protected:
         return read(host, notes, path);
     }
     SettingsRecords Set(const std::string& text) { return Reported(ReadSetRecords, dir.Write("s.set", text)); }
-    SettingsRecords Cfg(const std::string& text) { return ReadCfgRecords(host, dir.Write("c.cfg", text)); }
+    SettingsRecords Cfg(const std::string& text) {
+        return Reported(ReadCfgRecords, dir.Write("c.cfg", text));
+    }
     SettingsRecords Comments(const std::string& name, const std::string& text) {
         return Reported(ReadCommentRecords, dir.Write(name, text));
+    }
+    // A format message as it names the file and the line.
+    std::string At(const std::string& name, int line, const std::string& message) const {
+        return dir.File(name) + ": line " + std::to_string(line) + ": " + message;
     }
 
     ScratchDir dir;
@@ -59,7 +67,27 @@ TEST_F(SettingsReaders, ShortSetLinesGetTheirMessageOnce) {
         "Misc:Four:4:0\r\n"
         "Misc:Six:6:0:9:six\r\n");
     EXPECT_EQ(records, (SettingsRecords{{"Misc", "Five", "5", "0", "9", ""}, {"Misc", "Six", "6", "0", "9", "six"}}));
-    EXPECT_EQ(host.Messages(), (std::vector<std::string>{kSetMessage, kSetMessage, kSetMessage}));
+    EXPECT_EQ(host.Messages(), (std::vector<std::string>{At("s.set", 1, kSetMessage), At("s.set", 2, kSetMessage),
+                                                         At("s.set", 3, kSetMessage)}));
+}
+
+// A comment line is one that begins with a blank; one that holds a whole setting, as a .set written with the
+// category " General " does, is still skipped, but named.
+TEST_F(SettingsReaders, CommentLinesThatHoldASettingAreNamed) {
+    SettingsRecords set = Set(
+        " a comment: with a colon\r\n"
+        " General :Map :x:::\r\n"
+        " General :Other:y:*\r\n"
+        "Misc:Kept:1:::\r\n");
+    EXPECT_EQ(set, (SettingsRecords{{"Misc", "Kept", "1", "", "", ""}}));
+    SettingsRecords cfg = Cfg(" just words\r\n Indented=1\r\n[A]\r\nx=1\r\n");
+    EXPECT_EQ(cfg, (SettingsRecords{{"A", "x", "1"}}));
+    SettingsRecords comments = Comments("t.sss", " All:A:0:1:d\r\n plain: words\r\nAll:B:0:1:d\r\n");
+    EXPECT_EQ(comments.size(), 1u);
+    EXPECT_EQ(host.Messages(),
+              (std::vector<std::string>{At("s.set", 2, kSetMessage + kCommented), At("s.set", 3, kSetMessage + kCommented),
+                                        At("c.cfg", 2, kCfgMessage + kCommented),
+                                        At("t.sss", 1, kCommentMessage + kCommented)}));
 }
 
 TEST_F(SettingsReaders, LineEndsAndByteOrderMarkGiveTheSameRecords) {
@@ -94,6 +122,8 @@ TEST_F(SettingsReaders, ProgressEveryTwentyFifthRecord) {
     EXPECT_EQ(host.Titles(), (std::vector<std::string>{"25 records loaded...", "50 records loaded..."}));
 }
 
+// Blanks just inside the brackets are not part of the name; every line that is neither a setting, a section nor
+// a comment gets the format message, as "#include" and continued lines of newer servers' files do.
 TEST_F(SettingsReaders, CfgLines) {
     SettingsRecords records = Cfg(
         "Top=0\r\n"
@@ -109,14 +139,26 @@ TEST_F(SettingsReaders, CfgLines) {
         "[Odd) ; comment\r\n"
         "x=1\r\n"
         "[\r\n"
-        "y=2\r\n");
+        "y=2\r\n"
+        "#include conf/other.conf\r\n"
+        "\tModule.Name \\\r\n"
+        "[ General ]\r\n"
+        "a=1\r\n"
+        "[\t Tabbed\t]\r\n"
+        "b=2\r\n"
+        "[  ]\r\n"
+        "c=3\r\n");
     EXPECT_EQ(records, (SettingsRecords{{"", "Top", "0"},
                                         {"Misc", "Name", "a=b"},
                                         {"Misc", "Empty", ""},
-                                        {" Padded Section ", "Key ", " spaced "},
+                                        {"Padded Section", "Key ", " spaced "},
                                         {"Odd) ; commen", "x", "1"},
-                                        {"", "y", "2"}}));
-    EXPECT_TRUE(host.Messages().empty());
+                                        {"", "y", "2"},
+                                        {"General", "a", "1"},
+                                        {"Tabbed", "b", "2"},
+                                        {"", "c", "3"}}));
+    EXPECT_EQ(host.Messages(), (std::vector<std::string>{At("c.cfg", 4, kCfgMessage), At("c.cfg", 6, kCfgMessage + kCommented),
+                                                         At("c.cfg", 15, kCfgMessage), At("c.cfg", 16, kCfgMessage)}));
 }
 
 TEST_F(SettingsReaders, TemplateLines) {
@@ -129,13 +171,14 @@ TEST_F(SettingsReaders, TemplateLines) {
     EXPECT_EQ(records, (SettingsRecords{{"All", "BombSpeed", "", "0", "9", "How fast: very"},
                                         {"Misc", "NoDesc", "", "1", "2", ""},
                                         {"Misc", "Star", "", "*", "1", "star"}}));
-    EXPECT_EQ(host.Messages(), (std::vector<std::string>{kCommentMessage, kCommentMessage, kCommentMessage}));
+    EXPECT_EQ(host.Messages(), (std::vector<std::string>{At("t.sss", 2, kCommentMessage), At("t.sss", 3, kCommentMessage),
+                                                         At("t.sss", 4, kCommentMessage)}));
 }
 
 TEST_F(SettingsReaders, SetAsCommentFile) {
     SettingsRecords records = Comments("other.SET", "Warbird:Armor:1:0:9:d\r\nJavelin:Armor:2:*\r\nX:Y:1:2\r\n");
     EXPECT_EQ(records, (SettingsRecords{{"Warbird", "Armor", "1", "0", "9", "d"}, {"Javelin", "Armor", "2", "0", "9", "d"}}));
-    EXPECT_EQ(host.Messages(), std::vector<std::string>{kCommentMessage});
+    EXPECT_EQ(host.Messages(), std::vector<std::string>{At("other.SET", 3, kCommentMessage)});
     EXPECT_TRUE(IsSetCommentFile("a.Set"));
     EXPECT_FALSE(IsSetCommentFile("a.sss"));
     EXPECT_FALSE(IsSetCommentFile("set"));

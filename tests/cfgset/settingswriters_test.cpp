@@ -51,13 +51,29 @@ TEST_F(SettingsWriters, SetAbbreviatesRepeatedDescriptions) {
     EXPECT_TRUE(host.Summary().empty());
 }
 
+// A ":" before the description ends its field when the line is read back: the warning says what comes back.
 TEST_F(SettingsWriters, SetWarnsOfWhatItCannotKeep) {
-    SetText({{"Owner", "Name", "Cloud :(", "", "", ""}, {" Padded", "x", "1", "", "", ""},
-             {"Misc", "y", "1", "*", "", ""}, {"Misc", "z", "1", "", "", "a:b"}});
-    ASSERT_EQ(host.Summary().size(), 3u);
-    EXPECT_EQ(host.Summary()[0],
-              "Warning: the setting Name of [Owner] holds \":\" before its description, which a .set file cannot "
-              "keep; it will read back differently.");
+    SetText({{"Misc", "Name", "Halo:Ring", "", "", ""},
+             {" Padded", "x", "1", "", "", ""},
+             {"Misc", "y", "1", "*", "", ""},
+             {"Misc", "z", "1", "", "", "a:b"},
+             {"Ow:ner", "N", "1", "", "", ""},
+             {"Misc", "Na:me", "1", "", "", ""},
+             {"Misc", "m", "1", "0", ":9", ""}});
+    EXPECT_EQ(host.Summary(),
+              (std::vector<std::string>{
+                  "Warning: the value of Name in [Misc] holds \":\", which a .set file cannot store: it will read "
+                  "back as \"Halo\".",
+                  "Warning: the setting x of [ Padded] has a category that begins with a blank, which a .set file "
+                  "cannot keep; it will read back differently.",
+                  "Warning: the setting y of [Misc] has the minimum \"*\", which a .set file cannot keep; it will "
+                  "read back differently.",
+                  "Warning: the category of N in [Ow:ner] holds \":\", which a .set file cannot store: it will read "
+                  "back as \"Ow\".",
+                  "Warning: the name of Na:me in [Misc] holds \":\", which a .set file cannot store: it will read "
+                  "back as \"Na\".",
+                  "Warning: the maximum of m in [Misc] holds \":\", which a .set file cannot store: it will read "
+                  "back as \"\"."}));
 }
 
 TEST_F(SettingsWriters, CfgSectionsAndDescriptions) {

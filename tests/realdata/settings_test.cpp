@@ -9,6 +9,7 @@
 #include "cfgset/settingsreaders.h"
 #include "realdata/realcopies.h"
 #include "util/fileio.h"
+#include "util/textcodec.h"
 
 namespace vetra {
 namespace {
@@ -75,14 +76,14 @@ TEST(RealSettings, EveryConfigGoesToSetAndBack) {
             SCOPED_TRACE(config.original + " with " + (source.empty() ? "no descriptions" : source));
             RecordingHost host;
     FileResult notes;
-    SettingsRecords original = cfgset::ReadCfgRecords(host, config.path);
+    SettingsRecords original = cfgset::ReadCfgRecords(host, notes, config.path);
     FileResult toSet = host.Report(cfgset::ConvertCfgToSet(host, config.path, source, !source.empty()));
     ASSERT_TRUE(toSet.Done()) << testing::PrintToString(host.Summary());
     FileResult back = host.Report(cfgset::ConvertSetToCfg(host, toSet.written.at(0), !source.empty()));
     ASSERT_TRUE(back.Done()) << testing::PrintToString(host.Summary());
     test::ExpectUnchanged(config);
     SettingsRecords set = cfgset::ReadSetRecords(host, notes, toSet.written.at(0));
-    SettingsRecords final = cfgset::ReadCfgRecords(host, back.written.at(0));
+    SettingsRecords final = cfgset::ReadCfgRecords(host, notes, back.written.at(0));
     EXPECT_TRUE(Holds(Settings(set, false), Settings(original, true)));
     EXPECT_TRUE(Holds(Settings(final, false), Settings(original, true)));
     std::size_t representable = std::count_if(original.begin(), original.end(), Representable);
@@ -98,7 +99,7 @@ TEST(RealSettings, EveryConfigGoesToSetAndBack) {
 }
 
 // What the real files hold beyond the simple layout: byte-order marks, duplicate sections and keys, blanks
-// inside brackets.
+// inside brackets, and the newer servers' "#include" and continued lines, which only they understand.
 TEST(RealSettings, ReadersTakeTheFilesAsTheyAre) {
     VETRA_REQUIRE_REALDATA();
     test::ScratchDir dir;
@@ -106,7 +107,8 @@ TEST(RealSettings, ReadersTakeTheFilesAsTheyAre) {
     std::size_t configs = 0;
     for (const RealCopy& config : ConfigCopies(dir)) {
         SCOPED_TRACE(config.original);
-        SettingsRecords records = cfgset::ReadCfgRecords(host, config.path);
+        FileResult notes{config.path};
+        SettingsRecords records = cfgset::ReadCfgRecords(host, notes, config.path);
         EXPECT_FALSE(records.empty());
         for (const SettingsRecord& r : records)
             EXPECT_EQ((r.cat + r.name).find("\xEF\xBB\xBF"), std::string::npos);
@@ -119,12 +121,81 @@ TEST(RealSettings, ReadersTakeTheFilesAsTheyAre) {
             EXPECT_EQ(count("Javelin", "RocketMax"), 2);
         }
         if (name == "arena.conf") {
-            EXPECT_EQ(count(" General ", "Map "), 1);  // nothing is trimmed
+            EXPECT_EQ(count("General", "Map "), 1);  // the blanks inside the brackets go, the name's stay
+            EXPECT_EQ(notes.notices.size(), 7u);  // an #include and six lines continued from AttachModules
+        } else if (name == "svs-league.conf") {
+            EXPECT_EQ(notes.notices.size(), 9u);  // #include lines
+        } else {
+            EXPECT_TRUE(notes.notices.empty());
         }
         ++configs;
     }
     EXPECT_EQ(configs, 12u);
-    EXPECT_TRUE(host.Messages().empty());
+}
+
+// How a line of a server config is read: a comment, a section, a setting, or one the reader cannot take.
+enum class LineKind { Comment, Section, Setting, Other };
+
+LineKind KindOfLine(const std::string& line) {
+    if (line.empty() || line[0] == ';') return LineKind::Comment;
+    if (line[0] == ' ') return line.find('=') == std::string::npos ? LineKind::Comment : LineKind::Other;
+    if (line[0] == '[') return LineKind::Section;
+    return line.find('=') == std::string::npos ? LineKind::Other : LineKind::Setting;
+}
+
+// No line of a real file is lost unsaid: every setting line of a config becomes a record that cfg2set and
+// set2cfg bring back (or one whose ":" a warning names), and every other line that is not a comment or a
+// section is named by its line number; every line of the real .set is a record.
+TEST(RealSettings, NoLineIsLostWithoutAWord) {
+    VETRA_REQUIRE_REALDATA();
+    test::ScratchDir dir;
+    for (const RealCopy& config : ConfigCopies(dir)) {
+        SCOPED_TRACE(config.original);
+        std::string text(config.bytes.begin(), config.bytes.end());
+        std::vector<std::string> lines = textcodec::SplitTextLines(textcodec::StripUtf8Bom(text));
+        std::vector<std::string> unread;
+        std::size_t settings = 0;
+        for (std::size_t n = 0; n < lines.size(); ++n) {
+            LineKind kind = KindOfLine(lines[n]);
+            settings += kind == LineKind::Setting;
+            if (kind == LineKind::Other)
+                unread.push_back(config.path + ": line " + std::to_string(n + 1) + ": ");
+        }
+        RecordingHost host;
+        FileResult toSet = host.Report(cfgset::ConvertCfgToSet(host, config.path, "", false));
+        ASSERT_TRUE(toSet.Done());
+        std::vector<std::string> messages = host.Messages();
+        ASSERT_EQ(messages.size(), unread.size());
+        for (std::size_t k = 0; k < unread.size(); ++k) EXPECT_TRUE(messages[k].starts_with(unread[k])) << messages[k];
+
+        FileResult notes;
+        SettingsRecords original = cfgset::ReadCfgRecords(host, notes, config.path);
+        ASSERT_EQ(original.size(), settings);
+        FileResult back = host.Report(cfgset::ConvertSetToCfg(host, toSet.written.at(0), false));
+        ASSERT_TRUE(back.Done());
+        EXPECT_EQ(host.Messages().size(), unread.size());  // the .set and the .cfg written read back whole
+        SettingsRecords final = cfgset::ReadCfgRecords(host, notes, back.written.at(0));
+        EXPECT_EQ(final.size(), settings);
+        std::size_t colons = std::count_if(original.begin(), original.end(), [](const SettingsRecord& r) {
+            return (r.cat + r.name + r.val).find(':') != std::string::npos;
+        });
+        std::vector<std::string> summary = host.Summary();
+        EXPECT_EQ(std::count_if(summary.begin(), summary.end(),
+                                [](const std::string& line) { return line.starts_with("Warning: "); }),
+                  static_cast<std::ptrdiff_t>(colons));
+        EXPECT_TRUE(Holds(Settings(final, false), Settings(original, true)));
+        for (const SettingsRecord& r : final)
+            EXPECT_TRUE(r.cat.empty() || (r.cat.front() != ' ' && r.cat.back() != ' ')) << r.cat;
+        test::ExpectUnchanged(config);
+    }
+    for (const RealCopy& set : test::CopyReal(dir, test::RealDataFiles(".set"))) {
+        RecordingHost host;
+        FileResult notes;
+        std::string text(set.bytes.begin(), set.bytes.end());
+        std::size_t lines = textcodec::SplitTextLines(text).size();
+        EXPECT_EQ(cfgset::ReadSetRecords(host, notes, set.path).size(), lines);
+        EXPECT_TRUE(notes.notices.empty());
+    }
 }
 
 // set -> cfg, and Describe of the real .set with each comment file: every setting stays, inputs unchanged.
@@ -141,7 +212,7 @@ TEST(RealSettings, TheRealSetConvertsAndTakesEachDescription) {
         FileResult cfg = host.Report(cfgset::ConvertSetToCfg(host, set.path, descriptions));
         ASSERT_TRUE(cfg.Done());
         EXPECT_TRUE(
-            Holds(Settings(cfgset::ReadCfgRecords(host, cfg.written.at(0)), false), Settings(records, true)));
+            Holds(Settings(cfgset::ReadCfgRecords(host, notes, cfg.written.at(0)), false), Settings(records, true)));
     }
         for (const RealCopy& comment : comments) {
             SCOPED_TRACE(set.original + " described by " + comment.original);
