@@ -50,9 +50,9 @@ FileBytes GoodFile(Kind kind) {
         case Kind::MapBitmap:
             return MapBitmap({{5, 5, 1}, {6, 5, 2}, {100, 200, 217}});
         case Kind::Level:
-            return Level(SomeRecords(), true);
+            return LevelBytes(TilesetBitmap(), SomeRecords());
         case Kind::Tileset:
-            return Tileset();
+            return TilesetBitmap();
         case Kind::WallTiles:
             return text("WallTile 0=1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n");
         case Kind::Cfg:
@@ -94,8 +94,8 @@ std::vector<BadFile> BadFilesFor(const Command& command) {
         {"size field past the end", BadFile::Bytes, WithU32(good, 2, std::uint32_t(good.size() + 4000))});
     if (kind == Kind::Level) {
         bad.push_back({"records past 1023", BadFile::Bytes,
-                       Level({{1024, 5, 1}, {5, 2000, 2}, {4095, 4095, 217}}, false)});
-        bad.push_back({"a half record", BadFile::Bytes, Truncated(Level(SomeRecords(), false), 6)});
+                       RecordBytes({{1024, 5, 1}, {5, 2000, 2}, {4095, 4095, 217}})});
+        bad.push_back({"a half record", BadFile::Bytes, Truncated(RecordBytes(SomeRecords()), 6)});
     }
     return bad;
 }

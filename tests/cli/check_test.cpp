@@ -1,67 +1,43 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <string>
+#include <vector>
 
+#include "cli/clirun.h"
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
+#include "support/levelfixtures.h"
 #include "support/realdata.h"
 #include "support/scratchdir.h"
 
 namespace {
 
-using vetra::test::ScratchDir;
+using vetra::Bytes;
+using namespace vetra::test;
 
-struct CheckRun {
-    int status;
-    std::string out;
-};
-
-// Runs "vetra-cli check" on the quoted paths; stderr is folded into the captured text.
-CheckRun RunCheck(const std::vector<std::string>& paths) {
-    std::string command = std::string(VETRA_CLI_PATH) + " check";
-    for (const std::string& path : paths) command += " '" + path + "'";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen((command + " 2>&1").c_str(), "r"), pclose);
-    std::string out;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        out.append(buffer.data(), n);
-    int status = pclose(pipe.release());
-    return {WEXITSTATUS(status), out};
-}
-
-std::vector<std::uint8_t> Record(int x, int y, int tile) {
-    auto bytes = vetra::TileRecord{x, y, static_cast<std::uint8_t>(tile)}.Encode();
-    return {bytes.begin(), bytes.end()};
-}
-
-std::vector<std::uint8_t> operator+(std::vector<std::uint8_t> a, const std::vector<std::uint8_t>& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
+// Runs "vetra-cli check" on the paths.
+CliRun RunCheck(const std::vector<std::string>& paths) {
+    std::vector<std::string> arguments{"check"};
+    arguments.insert(arguments.end(), paths.begin(), paths.end());
+    return RunCli(arguments);
 }
 
 // A tileset carrying a text and a section with one attribute, then records.
-std::vector<std::uint8_t> LevelWithExtendedData() {
-    auto header = vetra::TilesetHeader(160);
-    std::vector<std::uint8_t> bytes(header.begin(), header.end());
-    bytes.resize(vetra::kTilesetSize, 0);
+Bytes LevelWithExtendedData() {
     std::string behind = std::string("Hi\r\n\0\0", 6) + "elvl" + std::string("\x1c\0\0\0\0\0\0\0", 8) +
                          "ATTR" + std::string("\x08\0\0\0", 4) + "NAME=Ice";
-    bytes.insert(bytes.end(), behind.begin(), behind.end());
-    vetra::WriteU32(bytes.data() + 2, static_cast<std::uint32_t>(bytes.size()));
-    vetra::WriteU32(bytes.data() + 6, vetra::kTilesetSize + 6);
-    return bytes + Record(10, 10, 217) + Record(11, 11, 5) + Record(10, 10, 1) + Record(3, 3, 230);
+    Bytes tileset = TilesetBitmap({.comments = Bytes(behind.begin(), behind.end())});
+    vetra::WriteU32(tileset.data() + 6, vetra::kTilesetSize + 6);
+    return LevelBytes(tileset, {{10, 10, 217}, {11, 11, 5}, {10, 10, 1}, {3, 3, 230}});
 }
 
 TEST(CheckCommand, DescribesALevelInOneBlock) {
     ScratchDir dir;
     std::string path = dir.Write("ice.lvl", LevelWithExtendedData());
-    CheckRun run = RunCheck({path});
+    CliRun run = RunCheck({path});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(
-        run.out,
+        run.output,
         path +
             "\n"
             "  Tileset: 304 x 160, 8 bits per pixel, uncompressed, declared size 49752 bytes\n"
@@ -78,26 +54,26 @@ TEST(CheckCommand, DescribesALevelInOneBlock) {
 
 TEST(CheckCommand, FailsForDamageAndUnreadableFiles) {
     ScratchDir dir;
-    std::string sound = dir.Write("sound.lvl", Record(1, 2, 3));
-    std::string stray = dir.Write("stray.lvl", Record(1, 2, 3) + std::vector<std::uint8_t>{0x0D, 0x0A});
-    std::string outside = dir.Write("outside.lvl", Record(2000, 2, 3));
+    std::string sound = dir.Write("sound.lvl", RecordBytes({{1, 2, 3}}));
+    std::string stray = dir.Write("stray.lvl", Joined(RecordBytes({{1, 2, 3}}), {0x0D, 0x0A}));
+    std::string outside = dir.Write("outside.lvl", RecordBytes({{2000, 2, 3}}));
     std::vector<std::uint8_t> cut{'B', 'M', 0xFF, 0xFF, 0, 0};
     std::string pastEnd = dir.Write("past.lvl", cut);
 
     EXPECT_EQ(RunCheck({sound}).status, 0);
-    EXPECT_NE(RunCheck({stray}).out.find("Status: damaged (stray bytes)"), std::string::npos);
-    EXPECT_NE(RunCheck({outside}).out.find("Records outside the map: 1 (the first at x 2000, y 2)"),
+    EXPECT_NE(RunCheck({stray}).output.find("Status: damaged (stray bytes)"), std::string::npos);
+    EXPECT_NE(RunCheck({outside}).output.find("Records outside the map: 1 (the first at x 2000, y 2)"),
               std::string::npos);
-    CheckRun past = RunCheck({pastEnd});
-    EXPECT_NE(past.out.find("past the end of the file (6 bytes)"), std::string::npos);
-    EXPECT_NE(past.out.find("Records: none readable"), std::string::npos);
+    CliRun past = RunCheck({pastEnd});
+    EXPECT_NE(past.output.find("past the end of the file (6 bytes)"), std::string::npos);
+    EXPECT_NE(past.output.find("Records: none readable"), std::string::npos);
     for (const std::string& damaged : {stray, outside, pastEnd})
         EXPECT_EQ(RunCheck({sound, damaged}).status, 1);
 
-    CheckRun missing = RunCheck({dir.File("gone.lvl"), sound});
+    CliRun missing = RunCheck({dir.File("gone.lvl"), sound});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.out.find("vetra: " + dir.File("gone.lvl") + ": does not exist"), std::string::npos);
-    EXPECT_NE(missing.out.find("Status: sound"), std::string::npos);
+    EXPECT_NE(missing.output.find("vetra: " + dir.File("gone.lvl") + ": does not exist"), std::string::npos);
+    EXPECT_NE(missing.output.find("Status: sound"), std::string::npos);
     EXPECT_EQ(RunCheck({}).status, 2);
 }
 
@@ -106,11 +82,11 @@ TEST(CheckCommand, PassesEveryRealLevelButTheDamagedCopy) {
     VETRA_REQUIRE_REALDATA();
     for (const std::string& level : vetra::test::RealDataFiles(".lvl")) {
         SCOPED_TRACE(level);
-        CheckRun run = RunCheck({level});
+        CliRun run = RunCheck({level});
         bool damaged = level.find("oldturf@adb20fc") != std::string::npos;
         EXPECT_EQ(run.status, damaged ? 1 : 0);
-        EXPECT_EQ(run.out.rfind(level + "\n", 0), 0u);
-        EXPECT_EQ(run.out.find("vetra:"), std::string::npos);
+        EXPECT_EQ(run.output.rfind(level + "\n", 0), 0u);
+        EXPECT_EQ(run.output.find("vetra:"), std::string::npos);
     }
 }
 

@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <memory>
 #include <string>
 
+#include "cli/clirun.h"
 #include "formats/bitmapheader.h"
 #include "formats/mappalette.h"
 #include "support/scratchdir.h"
@@ -12,26 +10,10 @@
 
 namespace {
 
+using vetra::test::CliRun;
 using vetra::test::ReadBytes;
+using vetra::test::RunCli;
 using vetra::test::ScratchDir;
-
-struct ToolRun {
-    int status;
-    std::string out;
-};
-
-ToolRun RunTool(const std::string& arguments) {
-    std::string command = std::string(VETRA_CLI_PATH) + " " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string out;
-    std::array<char, 4096> buffer;
-    while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe.get()))
-        out.append(buffer.data(), n);
-    int status = pclose(pipe.release());
-    return {WEXITSTATUS(status), out};
-}
-
-std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
 // A map bitmap with a short horizontal wall of WallTile 0 at the top left.
 std::vector<std::uint8_t> WallMap() {
@@ -48,19 +30,19 @@ std::vector<std::uint8_t> WallMap() {
 TEST(ConvertCommand, ConvertsAndNamesTheLevels) {
     ScratchDir dir;
     std::string map = dir.Write("walls.bmp", WallMap());
-    ToolRun run = RunTool("convert " + Quoted(map));
+    CliRun run = RunCli({"convert", map});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out,
+    EXPECT_EQ(run.output,
               "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
     EXPECT_TRUE(ReadBytes(dir.File("walls.lvl")).empty());  // without a WallTile set the markers are dropped
 
     std::string wtd =
         dir.Write("set.wtd", std::string("WallTile#FFFFFF=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"));
-    run = RunTool("--verbose convert --walltiles " + Quoted(wtd) + " " + Quoted(map));
+    run = RunCli({"--verbose", "convert", "--walltiles", wtd, map});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "(1/1) Processing file: " + map +
-                           "\nvetra: Conversion completed.\n\n1 converted.\nCreated: " +
-                           dir.File("walls-0.lvl") + "\n");
+    EXPECT_EQ(run.output, "(1/1) Processing file: " + map +
+                              "\nvetra: Conversion completed.\n\n1 converted.\nCreated: " +
+                              dir.File("walls-0.lvl") + "\n");
     // Slots 12, 13, 14 of the editor's grid: the east end, the middle and the west end of a row.
     EXPECT_EQ(ReadBytes(dir.File("walls-0.lvl")),
               (std::vector<std::uint8_t>{0, 0, 0, 13, 1, 0, 0, 14, 2, 0, 0, 15}));
@@ -70,25 +52,25 @@ TEST(ConvertCommand, TilesetGoesAtTheHeadOfEachLevel) {
     ScratchDir dir;
     std::string map = dir.Write("walls.bmp", WallMap());
     std::string tileset = dir.File("tiles.bmp");
-    ASSERT_EQ(RunTool("new-tiles " + Quoted(tileset)).status, 0);
+    ASSERT_EQ(RunCli({"new-tiles", tileset}).status, 0);
     std::string wtd =
         dir.Write("set.wtd", std::string("WallTile=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\n"));
-    ToolRun run = RunTool("convert --walltiles " + Quoted(wtd) + " --tileset " + Quoted(tileset) +
-                          " --clean-palette " + Quoted(map));
-    EXPECT_EQ(run.status, 0) << run.out;
-    EXPECT_EQ(run.out,
+    CliRun run = RunCli({"convert", "--walltiles", wtd, "--tileset", tileset, "--clean-palette", map});
+    EXPECT_EQ(run.status, 0) << run.output;
+    EXPECT_EQ(run.output,
               "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
     std::vector<std::uint8_t> level = ReadBytes(dir.File("walls.lvl"));
     ASSERT_EQ(level.size(), 49718u + 12u);
     EXPECT_EQ(std::vector<std::uint8_t>(level.begin(), level.begin() + 49718), ReadBytes(tileset));
 
-    run = RunTool("convert --tileset " + Quoted(dir.File("none.bmp")) + " " + Quoted(map));
+    run = RunCli({"convert", "--tileset", dir.File("none.bmp"), map});
     EXPECT_EQ(run.status, 1);
     // A level is written whole, with its tileset, or not at all.
-    EXPECT_EQ(run.out.find("Created:"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("vetra: Could not convert " + map + ": " + dir.File("none.bmp") + " could not be read."),
+    EXPECT_EQ(run.output.find("Created:"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("vetra: Could not convert " + map + ": " + dir.File("none.bmp") +
+                              " could not be read."),
               std::string::npos)
-        << run.out;
+        << run.output;
     EXPECT_FALSE(vetra::FileExists(dir.File("walls-0.lvl")));
 }
 
@@ -99,21 +81,23 @@ TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {
     narrow[19] = 0x02;
     std::string bad = dir.Write("narrow.bmp", narrow);
     std::string small = dir.Write("small.bmp", std::string(100, 'x'));
-    ToolRun run = RunTool("convert " + Quoted(map) + " " + Quoted(bad) + " " + Quoted(small));
+    CliRun run = RunCli({"convert", map, bad, small});
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.out.find(bad + " is not a valid 1024-pixel wide map bitmap."), std::string::npos);
-    EXPECT_NE(run.out.find("vetra: Could not convert " + bad + ": it is not a valid 1024-pixel wide map bitmap."),
+    EXPECT_NE(run.output.find(bad + " is not a valid 1024-pixel wide map bitmap."), std::string::npos);
+    EXPECT_NE(run.output.find("vetra: Could not convert " + bad +
+                              ": it is not a valid 1024-pixel wide map bitmap."),
               std::string::npos);
-    EXPECT_NE(run.out.find("Error: " + small + "\n is not big enough to be a map."), std::string::npos);
-    EXPECT_NE(run.out.find("2 converted."), std::string::npos);
-    EXPECT_NE(run.out.find("Created: " + dir.File("good.lvl")), std::string::npos);
+    EXPECT_NE(run.output.find("Error: " + small + "\n is not big enough to be a map."), std::string::npos);
+    EXPECT_NE(run.output.find("2 converted."), std::string::npos);
+    EXPECT_NE(run.output.find("Created: " + dir.File("good.lvl")), std::string::npos);
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"good.bmp", "good.lvl", "narrow.bmp", "small.bmp"}));
 
-    run = RunTool("convert --walltiles " + Quoted(dir.File("missing.wtd")) + " " + Quoted(map));
+    run = RunCli({"convert", "--walltiles", dir.File("missing.wtd"), map});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, dir.File("missing.wtd") + ": does not exist\nvetra: Could not load the WallTile definitions " +
-                           dir.File("missing.wtd") + ": does not exist.\n");
-    EXPECT_EQ(RunTool("convert").status, 2);
+    EXPECT_EQ(run.output, dir.File("missing.wtd") +
+                              ": does not exist\nvetra: Could not load the WallTile definitions " +
+                              dir.File("missing.wtd") + ": does not exist.\n");
+    EXPECT_EQ(RunCli({"convert"}).status, 2);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "formats/level.h"
 #include "formats/mappalette.h"
 #include "formats/tilerecord.h"
+#include "support/levelfixtures.h"
 
 namespace vetra::test {
 
@@ -23,24 +24,6 @@ inline FileBytes MapBitmap(const std::vector<TileRecord>& cells = {}) {
     bytes.insert(bytes.end(), palette.begin(), palette.end());
     bytes.resize(kMapBitmapSize, 0);
     for (const TileRecord& cell : cells) bytes[kPixelOffset + (1023 - cell.y) * 1024 + cell.x] = cell.tile;
-    return bytes;
-}
-
-// A tileset of height 160 whose pixels count up, with a grey palette.
-inline FileBytes Tileset() {
-    BitmapHeaderBytes header = TilesetHeader(160);
-    FileBytes bytes(header.begin(), header.end());
-    for (int i = 0; i < 256; ++i)
-        bytes.insert(bytes.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0});
-    for (std::uint32_t i = 0; i < kTilesetPixelSize; ++i) bytes.push_back(static_cast<std::uint8_t>(i % 251));
-    return bytes;
-}
-
-// A level: an optional tileset, then the records.
-inline FileBytes Level(const std::vector<TileRecord>& records, bool withTileset) {
-    FileBytes bytes = withTileset ? Tileset() : FileBytes{};
-    FileBytes encoded = EncodeTileRecords(records);
-    bytes.insert(bytes.end(), encoded.begin(), encoded.end());
     return bytes;
 }
 

@@ -24,13 +24,13 @@ BatchRun RunBatch(const std::vector<std::string>& command, int count) {
     ScratchDir temp;
     std::vector<std::string> arguments;
     for (const std::string& argument : command)
-        arguments.push_back(argument == "{tiles}"  ? dir.Write("tiles.bmp", Tileset())
-                            : argument == "{over}" ? dir.Write("over.lvl", Level({{7, 7, 7}}, false))
+        arguments.push_back(argument == "{tiles}"  ? dir.Write("tiles.bmp", TilesetBitmap())
+                            : argument == "{over}" ? dir.Write("over.lvl", RecordBytes({{7, 7, 7}}))
                                                    : argument);
     for (int i = 0; i < count; ++i) {
         auto n = static_cast<std::uint16_t>(i % 1000);
         arguments.push_back(dir.Write("level" + std::to_string(i) + ".lvl",
-                                      Level({{n, 3, 1}, {3, n, 2}, {n, n, 170}}, false)));
+                                      RecordBytes({{n, 3, 1}, {3, n, 2}, {n, n, 170}})));
     }
     BatchRun batch;
     batch.run = RunCli(arguments, temp.Path(), 300);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "convert/bytecursor.h"
-#include "fixtures.h"
+#include "formats/bitmapheader.h"
 #include "formats/mappalette.h"
+#include "support/failnthwrite.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
 #include "support/scratchdir.h"
 

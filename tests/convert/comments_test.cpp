@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "formats/bitmapheader.h"
-#include "levelfixture.h"
+#include "formats/level.h"
+#include "support/levelfixtures.h"
 #include "support/realdata.h"
-#include "support/scratchdir.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
 #include "util/writefaults.h"
 
 namespace vetra::convert {
@@ -16,7 +17,7 @@ using test::LevelBytes;
 using test::ReadBytes;
 using test::RecordsOf;
 using test::ScratchDir;
-using test::TilesetBytes;
+using test::TilesetBitmap;
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
@@ -24,7 +25,8 @@ Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 const std::string kHelloStored = "VETRA-0.9.0\r\n\r\nHello";
 const std::vector<TileRecord> kRecords = {{1, 2, 3}, {1023, 1023, 219}, {500, 7, 170}};
 
-// The comment bytes of a tileset built by TilesetBytes: everything from the end of its pixels to its file size.
+// The comment bytes of a tileset built by TilesetBitmap: everything from the end of its pixels to its file
+// size.
 Bytes StoredComments(const Bytes& file) {
     std::uint32_t size = ReadU32(file.data() + 2);
     return Bytes(file.begin() + kTilesetSize, file.begin() + size);
@@ -57,26 +59,28 @@ Bytes ExtendedLevel(const std::string& text) {
     WriteU32(section.data() + 4, static_cast<std::uint32_t>(12 + chunks.size()));
     section.insert(section.end(), chunks.begin(), chunks.end());
     comments.insert(comments.end(), section.begin(), section.end());
-    Bytes level = LevelBytes(TilesetBytes(comments), kRecords);
+    Bytes level = LevelBytes(TilesetBitmap({.comments = comments}), kRecords);
     WriteU32(level.data() + 6, offset);
     return level;
 }
 
 TEST(Comments, WhatViewShows) {
     Bytes paddedText = {0, 0, 'a', 0, 'b', 0, 0};
-    Bytes pointsAtZeros = LevelBytes(TilesetBytes(Bytes(8, 0)), kRecords);
+    Bytes pointsAtZeros = LevelBytes(TilesetBitmap({.comments = Bytes(8, 0)}), kRecords);
     WriteU32(pointsAtZeros.data() + 6, kTilesetSize + 2);
-    Bytes imageSizeZero = TilesetBytes(Text("after"));
+    Bytes imageSizeZero = TilesetBitmap({.comments = Text("after")});
     WriteU32(imageSizeZero.data() + 34, 0);
     struct Case {
         const char* name;
         Bytes file;
         std::string shown;
     } cases[] = {
-        {"tileset without comments", TilesetBytes(), kNoCommentsText},
-        {"level whose comments are zero padding", LevelBytes(TilesetBytes({0, 0}), kRecords), kNoCommentsText},
-        {"padding at both ends is not text", TilesetBytes(paddedText), std::string("a\0b", 3)},
-        {"level comments stop at the records", LevelBytes(TilesetBytes(Text(kHelloStored)), kRecords), kHelloStored},
+        {"tileset without comments", TilesetBitmap(), kNoCommentsText},
+        {"level whose comments are zero padding", LevelBytes(TilesetBitmap({.comments = {0, 0}}), kRecords),
+         kNoCommentsText},
+        {"padding at both ends is not text", TilesetBitmap({.comments = paddedText}), std::string("a\0b", 3)},
+        {"level comments stop at the records",
+         LevelBytes(TilesetBitmap({.comments = Text(kHelloStored)}), kRecords), kHelloStored},
         {"image size 0 uses width x height", imageSizeZero, "after"},
         {"level without tileset", LevelBytes({}, kRecords), kNoTilesetText},
         {"empty file", {}, kNoTilesetText},
@@ -105,7 +109,7 @@ TEST(Comments, NoTilesetTextIsRecognised) {
 TEST(Comments, SavingHelloAndSavingTheShownTextAgain) {
     ScratchDir dir;
     RecordingHost host;
-    std::string path = dir.Write("t.bmp", TilesetBytes());
+    std::string path = dir.Write("t.bmp", TilesetBitmap());
     ASSERT_TRUE(host.Report(EditInfo(host, path, "Hello", false)).Done());
     Bytes once = ReadBytes(path);
     EXPECT_EQ(StoredComments(once), Text(kHelloStored));
@@ -119,13 +123,13 @@ TEST(Comments, SavingHelloAndSavingTheShownTextAgain) {
 }
 
 TEST(Comments, RemovingKeepsPixelsAndEveryRecord) {
-    Bytes old = LevelBytes(TilesetBytes(Text("old words here")), kRecords);
+    Bytes old = LevelBytes(TilesetBitmap({.comments = Text("old words here")}), kRecords);
     for (bool wipe : {true, false}) {
         ScratchDir dir;
         RecordingHost host;
         std::string path = dir.Write("m.lvl", old);
         ASSERT_TRUE((wipe ? host.Report(WipeInfo(host, path, false)) : host.Report(EditInfo(host, path, kRemoveAllComments, false))).Done());
-        EXPECT_EQ(ReadBytes(path), LevelBytes(TilesetBytes(), kRecords));
+        EXPECT_EQ(ReadBytes(path), LevelBytes(TilesetBitmap(), kRecords));
         EXPECT_EQ(ReadComments(path), kNoCommentsText);
     }
 }
@@ -133,17 +137,17 @@ TEST(Comments, RemovingKeepsPixelsAndEveryRecord) {
 TEST(Comments, AddingCommentsShiftsTheRecords) {
     ScratchDir dir;
     RecordingHost host;
-    std::string path = dir.Write("m.lvl", LevelBytes(TilesetBytes({'x', 0}), kRecords));
+    std::string path = dir.Write("m.lvl", LevelBytes(TilesetBitmap({.comments = {'x', 0}}), kRecords));
     ASSERT_TRUE(host.Report(EditInfo(host, path, "Hello", false)).Done());
     Bytes now = ReadBytes(path);
-    EXPECT_EQ(now, LevelBytes(TilesetBytes(Text(kHelloStored)), kRecords));
+    EXPECT_EQ(now, LevelBytes(TilesetBitmap({.comments = Text(kHelloStored)}), kRecords));
     EXPECT_EQ(RecordsOf(now), kRecords);
 }
 
 TEST(Comments, KeepingTheOriginalWritesBesideIt) {
     ScratchDir dir;
     RecordingHost host;
-    Bytes original = TilesetBytes();
+    Bytes original = TilesetBitmap();
     std::string path = dir.Write("t.bmp", original);
     FileResult kept = host.Report(EditInfo(host, path, "Hello", true));
     EXPECT_EQ(kept.written, std::vector<std::string>{dir.File("t-0.bmp")});
@@ -157,13 +161,13 @@ TEST(Comments, KeepingTheOriginalWritesBesideIt) {
 
 // Files whose comments must stay as they are: each refusal is a message box and no byte changes.
 TEST(Comments, RefusedFilesStayByteForByte) {
-    Bytes pixelsPastTheEnd = TilesetBytes(Text("abc"));
+    Bytes pixelsPastTheEnd = TilesetBitmap({.comments = Text("abc")});
     pixelsPastTheEnd.resize(40000);
-    Bytes sizeInsidePixels = LevelBytes(TilesetBytes(), kRecords);
+    Bytes sizeInsidePixels = LevelBytes(TilesetBitmap(), kRecords);
     WriteU32(sizeInsidePixels.data() + 2, 1078);
-    Bytes sizePastTheEnd = LevelBytes(TilesetBytes(), kRecords);
+    Bytes sizePastTheEnd = LevelBytes(TilesetBitmap(), kRecords);
     WriteU32(sizePastTheEnd.data() + 2, 0xFFFFFFFFu);
-    Bytes pixelsInTheHeader = TilesetBytes(Text("abc"));
+    Bytes pixelsInTheHeader = TilesetBitmap({.comments = Text("abc")});
     WriteU32(pixelsInTheHeader.data() + 10, 0);
     WriteU32(pixelsInTheHeader.data() + 34, 1);
     struct Case {
@@ -197,7 +201,7 @@ TEST(Comments, RefusedFilesStayByteForByte) {
     }
     ScratchDir dir;
     EXPECT_EQ(ReadComments(dir.Write("cut.bmp", pixelsPastTheEnd)), kNoCommentsText);
-    Bytes sizeBeyondEnd = TilesetBytes(Text("abcdef"));
+    Bytes sizeBeyondEnd = TilesetBitmap({.comments = Text("abcdef")});
     sizeBeyondEnd.resize(kTilesetSize + 3);
     EXPECT_EQ(ReadComments(dir.Write("short.bmp", sizeBeyondEnd)), "abc");
 }
@@ -221,7 +225,7 @@ TEST(Comments, FailedWriteLeavesTheFile) {
     ScratchDir dir;
     RecordingHost host;
     host.SetFaults(&faults);
-    Bytes original = LevelBytes(TilesetBytes(Text("keep")), kRecords);
+    Bytes original = LevelBytes(TilesetBitmap({.comments = Text("keep")}), kRecords);
     std::string path = dir.Write("m.lvl", original);
     EXPECT_FALSE(host.Report(EditInfo(host, path, "Hello", false)).Done());
     EXPECT_EQ(host.Messages().size(), 1u);

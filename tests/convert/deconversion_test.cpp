@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "convert/defaultpalette.h"
-#include "fixtures.h"
+#include "formats/level.h"
 #include "formats/mappalette.h"
-#include "support/scratchdir.h"
+#include "support/failnthwrite.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
 
 namespace vetra::convert {
 namespace {
@@ -51,7 +53,7 @@ TEST(DeconvertLevel, NamesTheBitmapsAfterTheLevel) {
     ScratchDir dir;
     RecordingHost host;
     std::string plain = dir.Write("plain.lvl", RecordBytes({{1, 1, 5}}));
-    std::string tiled = dir.Write("map.lvl", Joined(PaintedTileset(), RecordBytes({{1, 1, 5}})));
+    std::string tiled = dir.Write("map.lvl", LevelBytes(TilesetBitmap(), {{1, 1, 5}}));
     dir.Write("map-m.bmp", "taken");
     EXPECT_EQ(host.Report(DeconvertLevel(host, plain, {})).written, std::vector<std::string>{dir.File("plain-m.bmp")});
     EXPECT_EQ(host.Report(DeconvertLevel(host, tiled, {})).written,
@@ -62,13 +64,13 @@ TEST(DeconvertLevel, NamesTheBitmapsAfterTheLevel) {
 }
 
 TEST(LevelToBitmaps, TilesetBitmapIsTheLevelsTilesetCommentsIncluded) {
-    Bytes tileset = PaintedTileset(160, 50, 3);
-    Deconversion plain(Joined(tileset, RecordBytes({{2, 3, 4}})));
+    Bytes tileset = TilesetBitmap({.seed = 3, .comments = Letters(50)});
+    Deconversion plain(LevelBytes(tileset, {{2, 3, 4}}));
     EXPECT_TRUE(plain.result.Done());
     EXPECT_EQ(ReadBytes(plain.dir.File("map-t.bmp")), tileset);
     EXPECT_EQ(Pixel(plain.Map(), 2, 3), 4);
 
-    Deconversion cleaned(Joined(tileset, RecordBytes({{2, 3, 4}})), {}, true);
+    Deconversion cleaned(LevelBytes(tileset, {{2, 3, 4}}), {}, true);
     Bytes bitmap = ReadBytes(cleaned.dir.File("map-t.bmp"));
     ASSERT_EQ(bitmap.size(), tileset.size());
     EXPECT_EQ(bitmap[54 + 4 * 79 + 2], 0xFF);
@@ -76,7 +78,7 @@ TEST(LevelToBitmaps, TilesetBitmapIsTheLevelsTilesetCommentsIncluded) {
 }
 
 TEST(LevelToBitmaps, EmptyLevelsGiveAnAllZeroMap) {
-    for (const Bytes& level : {Bytes{}, PaintedTileset(), Bytes{1, 2}}) {
+    for (const Bytes& level : {Bytes{}, TilesetBitmap(), Bytes{1, 2}}) {
         Deconversion run(level);
         EXPECT_TRUE(run.result.Done());
         Bytes map = run.Map();
@@ -88,9 +90,9 @@ TEST(LevelToBitmaps, EmptyLevelsGiveAnAllZeroMap) {
 }
 
 TEST(LevelToBitmaps, RefusedLevels) {
-    Bytes narrow = Joined(PaintedTileset(), RecordBytes({{1, 1, 1}}));
+    Bytes narrow = LevelBytes(TilesetBitmap(), {{1, 1, 1}});
     narrow[19] = 0x02;
-    Bytes beyond = Joined(PaintedTileset(), RecordBytes({{1, 1, 1}}));
+    Bytes beyond = LevelBytes(TilesetBitmap(), {{1, 1, 1}});
     WriteU32(beyond.data() + 2, static_cast<std::uint32_t>(beyond.size() + 4));
     struct Case {
         const char* what;
@@ -121,7 +123,7 @@ TEST(LevelToBitmaps, RefusedLevels) {
 
 TEST(LevelToBitmaps, RecordOutsideTheMapWritesNothing) {
     for (TileRecord outside : {TileRecord{1024, 5, 1}, TileRecord{3, 1024, 1}}) {
-        Deconversion run(Joined(PaintedTileset(), RecordBytes({{1, 1, 1}, outside, {4095, 4095, 2}})));
+        Deconversion run(LevelBytes(TilesetBitmap(), {{1, 1, 1}, outside, {4095, 4095, 2}}));
         EXPECT_FALSE(run.result.Done());
         EXPECT_TRUE(run.result.written.empty());
         EXPECT_EQ(run.host.Summary(),
@@ -207,7 +209,7 @@ TEST(LevelToBitmaps, ThreeByteFragmentIsOneMoreRecordOfTileZero) {
 
 TEST(LevelToBitmaps, ProgressTitles) {
     std::vector<TileRecord> records(256, TileRecord{3, 3, 3});
-    Deconversion run(Joined(PaintedTileset(), RecordBytes(records)));
+    Deconversion run(LevelBytes(TilesetBitmap(), records));
     EXPECT_EQ(run.host.Titles(),
               (std::vector<std::string>{"Loading level...", "100% loaded...", "Creating bitmap...",
                                         "0% created...", "50% created...", "100% created...",

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "convert/mapconversion_fixture.h"
-#include "fixtures.h"
-#include "support/scratchdir.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
 #include "util/writefaults.h"
 
 namespace vetra::convert {
@@ -280,11 +280,11 @@ TEST_F(ConvertButton, JoinsWallsWithTheSetItIsGiven) {
 // level at all.
 TEST_F(ConvertButton, PutsTheTilesetAtTheHeadOfEachLevel) {
     std::string map = dir.Write("good.bmp", test::MapPicture().Put(4, 5, 6).File());
-    Bytes tileset = test::PaintedTileset(160, 10, 3);
+    Bytes tileset = test::TilesetBitmap({.seed = 3, .comments = test::Letters(10)});
     std::string tiles = dir.Write("tiles.bmp", tileset);
     BatchReport report = RunBatch(host, {map}, ConvertOperation({.tileset = tiles}).job);
     ASSERT_EQ(report.Written(), std::vector<std::string>{dir.File("good.lvl")});
-    EXPECT_EQ(test::ReadBytes(dir.File("good.lvl")), test::Joined(tileset, test::RecordBytes({{4, 5, 6}})));
+    EXPECT_EQ(test::ReadBytes(dir.File("good.lvl")), test::LevelBytes(tileset, {{4, 5, 6}}));
 
     Bytes narrow = tileset;
     narrow[18] = 0x31;

@@ -6,9 +6,10 @@
 
 #include "convert/makediff.h"
 #include "convert/recordsort.h"
-#include "levelfixture.h"
-#include "support/scratchdir.h"
+#include "formats/level.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
 #include "util/writefaults.h"
 
 namespace vetra::convert {
@@ -17,7 +18,7 @@ namespace {
 using test::LevelBytes;
 using test::RecordsOf;
 using test::ScratchDir;
-using test::TilesetBytes;
+using test::TilesetBitmap;
 using Records = std::vector<TileRecord>;
 
 // The two operations word for word, over records in memory: the passes of the shell sort, cleaning that walks
@@ -142,16 +143,17 @@ TEST(Overlay, SmallLevels) {
 
 // Only the first input's tileset is copied, byte for byte, with its comments; the records follow it.
 TEST(Overlay, TilesetComesFromTheFirstLevelOnly) {
-    auto tileset = TilesetBytes({'h', 'i', 0, 0}, 3);
+    auto tileset = TilesetBitmap({.seed = 3, .comments = {'h', 'i', 0, 0}});
     for (Operation operation : {Operation::Overlay, Operation::Diff}) {
         Result run;
-        RunOn(operation, LevelBytes(tileset, {{1, 1, 1}}), LevelBytes(TilesetBytes({}, 5), {{2, 2, 2}}), run);
+        RunOn(operation, LevelBytes(tileset, {{1, 1, 1}}),
+              LevelBytes(TilesetBitmap({.seed = 5}), {{2, 2, 2}}), run);
         ASSERT_TRUE(run.outcome.Done());
         EXPECT_EQ(run.output, LevelBytes(tileset, operation == Operation::Overlay ? Records{{1, 1, 1}, {2, 2, 2}}
                                                                                   : Records{{2, 2, 2}}));
     }
     Result run;
-    RunOn(Operation::Diff, LevelBytes({}, {{1, 1, 1}}), LevelBytes(TilesetBytes(), {{1, 1, 1}}), run);
+    RunOn(Operation::Diff, LevelBytes({}, {{1, 1, 1}}), LevelBytes(TilesetBitmap(), {{1, 1, 1}}), run);
     EXPECT_TRUE(run.output.empty());
 }
 
@@ -183,10 +185,10 @@ TEST(Overlay, DiffProgressCountsTheRecordsLeft) {
 }
 
 TEST(Overlay, BadInputsAreRefusedWithoutOutput) {
-    auto beyond = TilesetBytes();
+    auto beyond = TilesetBitmap();
     WriteU32(beyond.data() + 2, 60000);
     // A size inside the header would have the header's bytes merged as records.
-    auto inside = LevelBytes(TilesetBytes(), {{1, 1, 1}});
+    auto inside = LevelBytes(TilesetBitmap(), {{1, 1, 1}});
     WriteU32(inside.data() + 2, 0);
     auto good = LevelBytes({}, {{1, 1, 1}});
     struct Case {

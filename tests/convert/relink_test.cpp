@@ -5,11 +5,11 @@
 #include <cstdlib>
 #include <map>
 
-#include "fixtures.h"
 #include "mapconversion_fixture.h"
+#include "support/levelfixtures.h"
+#include "support/recordinghost.h"
 #include "support/scratchdir.h"
 #include "util/batch.h"
-#include "support/recordinghost.h"
 
 namespace vetra::convert {
 namespace {
@@ -60,7 +60,7 @@ TEST_F(ReLink, WritesNumberedLevelsAndLeavesNoBitmapsBehind) {
 }
 
 TEST_F(ReLink, HandMixedWallsComeOutJoinedAndOtherTilesStay) {
-    Bytes tileset = PaintedTileset();
+    Bytes tileset = TilesetBitmap();
     struct Case {
         const char* name;
         Bytes head;

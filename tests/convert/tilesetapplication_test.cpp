@@ -4,10 +4,12 @@
 
 #include "convert/defaultpalette.h"
 #include "convert/levelsplit.h"
-#include "fixtures.h"
+#include "formats/level.h"
+#include "support/failnthwrite.h"
+#include "support/levelfixtures.h"
 #include "support/realdata.h"
-#include "support/scratchdir.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
 
 namespace vetra::convert {
 namespace {
@@ -22,8 +24,8 @@ std::string Framed(const std::string& text) {
 
 TEST(ApplyTileset, PutsTheTilesetBeforeTheRecordsOfALevelWithOrWithoutOne) {
     Bytes records = Joined(RecordBytes(kRecords), Bytes{0xAB, 0xCD});  // a stray fragment travels along
-    Bytes tileset = PaintedTileset(160, 12, 2);
-    for (const Bytes& level : {records, Joined(PaintedTileset(160, 0, 9), records)}) {
+    Bytes tileset = TilesetBitmap({.seed = 2, .comments = Letters(12)});
+    for (const Bytes& level : {records, Joined(TilesetBitmap({.seed = 9}), records)}) {
         ScratchDir dir;
         RecordingHost host;
         std::string levelPath = dir.Write("map.lvl", level);
@@ -42,12 +44,13 @@ TEST(ApplyTileset, ReplacingLeavesOnlyTheLevel) {
     ScratchDir dir;
     RecordingHost host;
     std::string levelPath = dir.Write("map.lvl", RecordBytes(kRecords));
-    Bytes source = Joined(PaintedTileset(200, 0, 3), RecordBytes({{9, 9, 9}}));  // a level as the source
+    Bytes source =
+        LevelBytes(TilesetBitmap({.height = 200, .seed = 3}), {{9, 9, 9}});  // a level as the source
     std::string sourcePath = dir.Write("other.lvl", source);
     FileResult outcome = host.Report(ApplyTileset(host, levelPath, sourcePath, {.replace = true}));
     ASSERT_TRUE(outcome.Done());
     EXPECT_EQ(outcome.written, std::vector<std::string>{levelPath});
-    EXPECT_EQ(ReadBytes(levelPath), Joined(PaintedTileset(200, 0, 3), RecordBytes(kRecords)));
+    EXPECT_EQ(ReadBytes(levelPath), LevelBytes(TilesetBitmap({.height = 200, .seed = 3}), kRecords));
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"map.lvl", "other.lvl"}));
 }
 
@@ -58,14 +61,14 @@ TEST(ApplyTileset, RefusalsWriteNothing) {
         Bytes level;
         std::string notice;  // with SOURCE and LEVEL standing for the paths
     };
-    Bytes good = PaintedTileset();
+    Bytes good = TilesetBitmap();
     Bytes notM = good;
     notM[1] = 'X';
     Bytes narrow = good;
     narrow[18] = 0x31;
     Bytes sourceBeyond = good;
     WriteU32(sourceBeyond.data() + 2, 0xFFFFFFF0u);
-    Bytes levelBeyond = Joined(good, RecordBytes(kRecords));
+    Bytes levelBeyond = LevelBytes(good, kRecords);
     WriteU32(levelBeyond.data() + 2, static_cast<std::uint32_t>(levelBeyond.size() + 1));
     Bytes tiny = good;
     WriteU32(tiny.data() + 2, 40);
@@ -117,9 +120,9 @@ TEST(ApplyTileset, FailedWriteLeavesNeitherOutputNorChangedLevel) {
         RecordingHost host;
         FailNthWrite faults(1, WriteStep::Rename);
         host.SetFaults(&faults);
-        Bytes level = Joined(PaintedTileset(160, 0, 5), RecordBytes(kRecords));
+        Bytes level = LevelBytes(TilesetBitmap({.seed = 5}), kRecords);
         std::string levelPath = dir.Write("map.lvl", level);
-        std::string source = dir.Write("tiles.bmp", PaintedTileset());
+        std::string source = dir.Write("tiles.bmp", TilesetBitmap());
         EXPECT_FALSE(host.Report(ApplyTileset(host, levelPath, source, {.replace = replace})).Done());
         std::string output = replace ? levelPath : dir.File("map-0.lvl");
         EXPECT_EQ(host.Messages(), std::vector<std::string>{"Could not apply the tileset to " + levelPath + ": " +
@@ -132,7 +135,7 @@ TEST(ApplyTileset, FailedWriteLeavesNeitherOutputNorChangedLevel) {
 TEST(ApplyTileset, CleaningKeepsCommentsDeclaredSoRecordsStartWhereTheHeaderSays) {
     ScratchDir dir;
     RecordingHost host;
-    Bytes tileset = PaintedTileset(160, 100, 4);
+    Bytes tileset = TilesetBitmap({.seed = 4, .comments = Letters(100)});
     std::string level = dir.Write("map.lvl", RecordBytes(kRecords));
     std::string source = dir.Write("tiles.bmp", tileset);
     ASSERT_TRUE(host.Report(ApplyTileset(host, level, source, {.cleanPalette = true})).Done());
@@ -151,7 +154,7 @@ TEST(ApplyTileset, CleaningKeepsCommentsDeclaredSoRecordsStartWhereTheHeaderSays
 TEST(SplitLevel, GivesTheTilesetAndTheRecordsExactly) {
     ScratchDir dir;
     RecordingHost host;
-    Bytes tileset = PaintedTileset(160, 33, 6);
+    Bytes tileset = TilesetBitmap({.seed = 6, .comments = Letters(33)});
     Bytes records = RecordBytes(kRecords);
     std::string level = dir.Write("map.lvl", Joined(tileset, records));
     dir.Write("map-s.bmp", "taken");
@@ -168,8 +171,8 @@ TEST(SplitLevel, GivesTheTilesetAndTheRecordsExactly) {
 TEST(SplitLevel, CleaningChangesOnlyHeaderAndColours) {
     ScratchDir dir;
     RecordingHost host;
-    Bytes tileset = PaintedTileset(160, 33, 6);
-    std::string level = dir.Write("map.lvl", Joined(tileset, RecordBytes(kRecords)));
+    Bytes tileset = TilesetBitmap({.seed = 6, .comments = Letters(33)});
+    std::string level = dir.Write("map.lvl", LevelBytes(tileset, kRecords));
     ASSERT_TRUE(host.Report(SplitLevel(host, level, true)).Done());
     Bytes bitmap = ReadBytes(dir.File("map-s.bmp"));
     ASSERT_EQ(bitmap.size(), tileset.size());
@@ -184,7 +187,7 @@ TEST(SplitLevel, RefusedLevelsWriteNothing) {
         Bytes level;
         std::string notice;
     };
-    Bytes beyond = Joined(PaintedTileset(), RecordBytes(kRecords));
+    Bytes beyond = LevelBytes(TilesetBitmap(), kRecords);
     WriteU32(beyond.data() + 2, 0x7FFFFFFFu);
     const Case cases[] = {
         {"no tileset", RecordBytes(kRecords), "No tileset in LEVEL"},
@@ -210,7 +213,7 @@ TEST(SplitLevel, FailedSecondWriteTakesTheFirstBack) {
     RecordingHost host;
     FailNthWrite faults(2);
     host.SetFaults(&faults);
-    std::string level = dir.Write("map.lvl", Joined(PaintedTileset(), RecordBytes(kRecords)));
+    std::string level = dir.Write("map.lvl", LevelBytes(TilesetBitmap(), kRecords));
     EXPECT_FALSE(host.Report(SplitLevel(host, level, false)).Done());
     EXPECT_EQ(host.Summary(),
               std::vector<std::string>{Framed(dir.File("map-s.lvl") + " could not be written.")});
@@ -220,9 +223,9 @@ TEST(SplitLevel, FailedSecondWriteTakesTheFirstBack) {
 TEST(TileOperations, BatchesCountEveryChosenFile) {
     ScratchDir dir;
     RecordingHost host;
-    std::string tiles = dir.Write("tiles.bmp", PaintedTileset());
+    std::string tiles = dir.Write("tiles.bmp", TilesetBitmap());
     std::vector<std::string> files = {dir.Write("a.lvl", RecordBytes(kRecords)), dir.File("b.bmp"),
-                                      dir.Write("c.LVL", Joined(PaintedTileset(), RecordBytes(kRecords)))};
+                                      dir.Write("c.LVL", LevelBytes(TilesetBitmap(), kRecords))};
     BatchOperation apply = ApplyTilesOperation(tiles, false);
     EXPECT_EQ(apply.dialogTitle, "Apply tileset to level(s):");
     BatchReport applied = RunBatch(host, files, apply.job);
@@ -240,7 +243,7 @@ TEST(ApplyAndSplit, RealLevelsComeBackByteForByte) {
     VETRA_REQUIRE_REALDATA();
     ScratchDir dir;
     RecordingHost host;
-    std::string tiles = dir.Write("tiles.bmp", PaintedTileset(160, 7, 8));
+    std::string tiles = dir.Write("tiles.bmp", TilesetBitmap({.seed = 8, .comments = Letters(7)}));
     for (const std::string& real : RealDataFiles(".lvl")) {
         Bytes original = ReadBytes(real);
         LevelLayout layout = ParseLevel(original, TilesetSignature::SecondByte);

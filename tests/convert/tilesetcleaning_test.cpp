@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "convert/fixtures.h"
-#include "util/resultreport.h"
 #include "convert/tilesetprimitives.h"
+#include "formats/level.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
+#include "util/resultreport.h"
 
 namespace vetra::convert {
 namespace {
@@ -28,7 +29,7 @@ TEST(TilesetCleaning, LeavesTilesetsOfAnotherLayoutAsTheyAre) {
     };
     for (const LayoutCase& c : cases) {
         SCOPED_TRACE(c.name);
-        Bytes copy = test::PaintedTileset(160, 20);
+        Bytes copy = test::TilesetBitmap({.comments = test::Letters(20)});
         WriteU16(copy.data() + 28, c.bitsPerPixel);
         WriteU32(copy.data() + 30, c.compression);
         WriteU32(copy.data() + 10, c.pixelOffset);

@@ -4,11 +4,11 @@
 #include <QtTest>
 
 #include "convert/blankmap.h"
-#include "support/scratchdir.h"
-#include "ui/mainwindow.h"
-#include "support/scripteddialog.h"
-#include "ui/tilesetfixtures.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
+#include "support/scripteddialog.h"
+#include "ui/mainwindow.h"
 
 using vetra::test::ScratchDir;
 using vetra::ui::MainWindow;
@@ -19,9 +19,11 @@ namespace {
 // The folder every button works in: a plain level, a level with a tileset, a tileset, a map bitmap and
 // server settings.
 void WriteInputs(const ScratchDir& dir) {
-    dir.Write("arena.lvl", vetra::test::LevelWith({}));
-    dir.Write("tiled.lvl", vetra::test::LevelWith(vetra::test::NumberedTileset()));
-    dir.Write("tiles.bmp", vetra::test::NumberedTileset());
+    const std::vector<vetra::TileRecord> records = {{0, 0, 1}, {1, 1, 2}, {2, 2, 3}};
+    vetra::Bytes tileset = vetra::test::TilesetBitmap({.numbered = true});
+    dir.Write("arena.lvl", vetra::test::RecordBytes(records));
+    dir.Write("tiled.lvl", vetra::test::LevelBytes(tileset, records));
+    dir.Write("tiles.bmp", tileset);
     vetra::RecordingHost host;
     vetra::convert::MakeBlankMap(host, dir.File("map.bmp"));
     dir.Write("server.cfg", std::string("[Misc]\r\nWarpRadius=40\r\n"));

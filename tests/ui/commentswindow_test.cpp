@@ -7,11 +7,11 @@
 #include <QtTest>
 
 #include "convert/comments.h"
-#include "convert/levelfixture.h"
-#include "support/scratchdir.h"
-#include "ui/mainwindow.h"
-#include "support/scripteddialog.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
+#include "support/scripteddialog.h"
+#include "ui/mainwindow.h"
 
 using namespace vetra;
 
@@ -22,7 +22,8 @@ private:
     using Bytes = std::vector<std::uint8_t>;
 
     static Bytes WithComments(const std::string& text) {
-        return test::LevelBytes(test::TilesetBytes(Bytes(text.begin(), text.end())), {{1, 1, 1}});
+        return test::LevelBytes(test::TilesetBitmap({.comments = Bytes(text.begin(), text.end())}),
+                                {{1, 1, 1}});
     }
 
     // Positions are checked in pixels of the design size, 315 x 221 (4725 x 3315 twips).
@@ -122,7 +123,7 @@ private slots:
     void RefusedFileOpensReadOnlyAfterTheMessage() {
         test::ScratchDir dir;
         RecordingHost host;
-        Bytes cut = test::TilesetBytes();
+        Bytes cut = test::TilesetBitmap();
         cut.resize(20000);
         std::string path = dir.Write("cut.bmp", cut);
         ui::CommentsWindow window(host, {});

@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <cstdlib>
 
+#include "cli/clirun.h"
 #include "convert/blankmap.h"
+#include "support/levelfixtures.h"
+#include "support/recordinghost.h"
 #include "support/scratchdir.h"
+#include "support/scripteddialog.h"
 #include "tileset/selecttileset.h"
 #include "tileset/tileseteditor.h"
 #include "ui/commentswindow.h"
 #include "ui/mainwindow.h"
-#include "support/scripteddialog.h"
-#include "ui/tilesetfixtures.h"
-#include "support/recordinghost.h"
 #include "walltiles/walltileeditor.h"
 
 using vetra::ConverterWallTiles;
@@ -61,7 +61,7 @@ struct Session {
         auto scripted = std::make_unique<ScriptedDialog>();
         dialogs = scripted.get();
         window.SetFileDialog(std::move(scripted));  // after the windows were made: they follow the swap
-        dir.Write("tiles.bmp", vetra::test::NumberedTileset());
+        dir.Write("tiles.bmp", vetra::test::TilesetBitmap({.numbered = true}));
         dir.Write("other.bmp", vetra::test::PatternBitmap(304, 160));
         vetra::RecordingHost host;
         vetra::convert::MakeBlankMap(host, dir.File("map.bmp"));
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(session.window.InstalledWallTiles().definitions[0], vetra::WallTileEntries{});
         QVERIFY(session.window.SummaryWindow() != nullptr);
         std::vector<std::uint8_t> level = vetra::test::ReadBytes(session.dir.File("map.lvl"));
-        std::vector<std::uint8_t> tileset = vetra::test::NumberedTileset();
+        std::vector<std::uint8_t> tileset = vetra::test::TilesetBitmap({.numbered = true});
         QVERIFY(level.size() >= tileset.size());  // the picked tileset at its head
         QVERIFY(std::equal(tileset.begin() + 1078, tileset.end(), level.begin() + 1078));
     }
@@ -196,11 +196,11 @@ private slots:
 
         ScratchDir shell;
         std::string copy = shell.Write("walls.bmp", map);
-        std::string command = std::string(VETRA_CLI_PATH) + " convert --walltiles '" + set + "' --tileset '" +
-                              session.dir.File("tiles.bmp") + "' '" + copy + "' >/dev/null 2>&1";
-        QCOMPARE(std::system(command.c_str()), 0);
+        vetra::test::CliRun run = vetra::test::RunCli(
+            {"convert", "--walltiles", set, "--tileset", session.dir.File("tiles.bmp"), copy});
+        QVERIFY2(run.status == 0, run.output.c_str());
         std::vector<std::uint8_t> commandLine = vetra::test::ReadBytes(shell.File("walls.lvl"));
-        QVERIFY(desktop.size() > vetra::test::NumberedTileset().size());
+        QVERIFY(desktop.size() > vetra::test::TilesetBitmap({.numbered = true}).size());
         QVERIFY(desktop == commandLine);
     }
 
@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(session.commentsShownFor, std::vector<std::string>{saved + " editable"});
         // The custom tileset is the first source's: tile t filled with t.
         std::vector<std::uint8_t> written = vetra::test::ReadBytes(saved);
-        std::vector<std::uint8_t> expected = vetra::test::NumberedTileset();
+        std::vector<std::uint8_t> expected = vetra::test::TilesetBitmap({.numbered = true});
         QVERIFY(written.size() >= expected.size());
         QVERIFY(std::equal(expected.begin() + 1078, expected.end(), written.begin() + 1078));
         QVERIFY(!session.windows->TilesetEditorWindow().isVisible());

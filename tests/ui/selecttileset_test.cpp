@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "support/levelfixtures.h"
 #include "support/scratchdir.h"
-#include "widgets/tilegrid.h"
 #include "support/scripteddialog.h"
-#include "ui/tilesetfixtures.h"
+#include "widgets/tilegrid.h"
 
 namespace widgets = vetra::widgets;
 
@@ -88,8 +88,10 @@ void SelectTilesetTest::ChecksEachClickedFileAndCutsThePreview_data() {
     QTest::newRow("304 x 8") << bytes(PatternBitmap(304, 8)) << true << 0;
     QTest::newRow("320 wide") << bytes(PatternBitmap(320, 160)) << false << 0;
     QTest::newRow("level with tileset")
-        << bytes(vetra::test::LevelWith(PatternBitmap(304, 160))) << true << 160;
-    QTest::newRow("level without tileset") << bytes(vetra::test::LevelWith({})) << false << 0;
+        << bytes(vetra::test::LevelBytes(PatternBitmap(304, 160), {{0, 0, 1}, {1, 1, 2}, {2, 2, 3}})) << true
+        << 160;
+    QTest::newRow("level without tileset")
+        << bytes(vetra::test::RecordBytes({{0, 0, 1}, {1, 1, 2}, {2, 2, 3}})) << false << 0;
     std::vector<std::uint8_t> headerOnly = PatternBitmap(304, 160);
     headerOnly.resize(60);
     QTest::newRow("header only") << bytes(headerOnly) << false << 0;

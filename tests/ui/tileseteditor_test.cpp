@@ -6,10 +6,10 @@
 #include <QToolButton>
 
 #include "formats/level.h"
+#include "support/levelfixtures.h"
 #include "support/scratchdir.h"
-#include "widgets/tilegrid.h"
 #include "support/scripteddialog.h"
-#include "ui/tilesetfixtures.h"
+#include "widgets/tilegrid.h"
 
 namespace widgets = vetra::widgets;
 
@@ -32,9 +32,9 @@ bool TileFilledWith(const Bytes& pixels, int column, int row, int value) {
     return true;
 }
 
-// A tileset whose tile t holds the value 200 - t, so its tiles differ from those of NumberedTileset.
+// A tileset whose tile t holds the value 200 - t, so its tiles differ from those of the numbered tileset.
 Bytes OtherTileset() {
-    Bytes bytes = vetra::test::NumberedTileset();
+    Bytes bytes = vetra::test::TilesetBitmap({.numbered = true});
     for (std::size_t i = 1078; i < bytes.size(); ++i) bytes[i] = static_cast<std::uint8_t>(200 - bytes[i]);
     return bytes;
 }
@@ -53,7 +53,7 @@ struct Editor {
                                           },
                                           [this](const std::string& file) { commentFiles.push_back(file); }}};
 
-    explicit Editor(const Bytes& tileset = vetra::test::NumberedTileset()) {
+    explicit Editor(const Bytes& tileset = vetra::test::TilesetBitmap({.numbered = true})) {
         window.SetFileName(dir.Write("source.bmp", tileset));
         window.show();
     }
@@ -95,7 +95,7 @@ private slots:
 
 void TilesetEditorTest::FirstLoadCopiesIntoTheCustomTileset() {
     Editor editor;
-    Bytes file = vetra::test::NumberedTileset();
+    Bytes file = vetra::test::TilesetBitmap({.numbered = true});
     QCOMPARE(editor.window.Source().pixels, Bytes(file.begin() + 1078, file.end()));
     QCOMPARE(editor.window.Custom().pixels, editor.window.Source().pixels);
     QCOMPARE(editor.window.Custom().head, Bytes(file.begin(), file.begin() + 1078));
@@ -200,7 +200,7 @@ void TilesetEditorTest::FinishedAsksOnlyAfterAPaste() {
 }
 
 void TilesetEditorTest::ShortTilesetIsPaddedWithZeros() {
-    Bytes file = vetra::test::NumberedTileset(80);
+    Bytes file = vetra::test::TilesetBitmap({.height = 80, .numbered = true});
     Editor editor(file);
     Bytes expected(file.begin() + 1078, file.end());
     QCOMPARE(expected.size(), std::size_t{5 * 4864});
@@ -233,10 +233,8 @@ void TilesetEditorTest::SavingWritesTheCustomTilesetAndOpensTheComments() {
 
 void TilesetEditorTest::SavingKeepsBytesBehindAndNeverDeclaresPastTheEnd() {
     // The source is a level whose tileset declares comments: 100 bytes more than the bitmap.
-    Bytes tileset = vetra::test::NumberedTileset();
-    vetra::WriteU32(&tileset[2], 49818);
-    tileset.resize(49818, 'c');
-    Editor editor(vetra::test::LevelWith(tileset));
+    Bytes tileset = vetra::test::TilesetBitmap({.comments = Bytes(100, 'c'), .numbered = true});
+    Editor editor(vetra::test::LevelBytes(tileset, {{0, 0, 1}, {1, 1, 2}, {2, 2, 3}}));
     std::string fresh = editor.dir.File("fresh.bmp");
     editor.dialogs.QueueFiles({fresh});
     editor.Press("Save Custom");
@@ -267,7 +265,7 @@ void TilesetEditorTest::SwapDropAndRecolor() {
     editor.Press("Drop");
     QCOMPARE(editor.window.Source().pixels, editor.window.Custom().pixels);
 
-    Bytes coloured = vetra::test::NumberedTileset();
+    Bytes coloured = vetra::test::TilesetBitmap({.numbered = true});
     coloured[54 + 4 * 5 + 2] = 250;  // entry 5 turns red
     editor.picks.push_back(editor.dir.Write("coloured.bmp", coloured));
     editor.Press("New Source");
@@ -278,7 +276,7 @@ void TilesetEditorTest::SwapDropAndRecolor() {
 }
 
 void TilesetEditorTest::UnreadableSourceIsReported() {
-    Bytes shortFile = vetra::test::NumberedTileset();
+    Bytes shortFile = vetra::test::TilesetBitmap({.numbered = true});
     shortFile.resize(20000);
     Editor editor(shortFile);
     QCOMPARE(editor.dialogs.Messages().size(), std::size_t{1});
@@ -291,7 +289,7 @@ void TilesetEditorTest::UnreadableSourceIsReported() {
 // Zones use 24- and 32-bit and compressed tilesets; read as 8-bit pixels they would turn to noise.
 void TilesetEditorTest::SourceOfAnotherLayoutIsRefused() {
     for (auto [bits, compression] : {std::pair{24, 0}, std::pair{32, 0}, std::pair{8, 1}}) {
-        Bytes other = vetra::test::NumberedTileset();
+        Bytes other = vetra::test::TilesetBitmap({.numbered = true});
         vetra::WriteU16(&other[28], static_cast<std::uint16_t>(bits));
         vetra::WriteU32(&other[30], static_cast<std::uint32_t>(compression));
         Editor editor(other);
