@@ -9,13 +9,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "formats/level.h"
-#include "support/levelfixtures.h"
-#include "support/recordinghost.h"
 #include "support/scratchdir.h"
-#include "support/scripteddialog.h"
-#include "walltiles/model/wtdfile.h"
 #include "widgets/tilegrid.h"
+#include "support/scripteddialog.h"
+#include "ui/tilesetfixtures.h"
+#include "support/recordinghost.h"
+#include "walltiles/model/wtdfile.h"
 
 namespace widgets = vetra::widgets;
 
@@ -48,7 +47,7 @@ struct Editor {
     vetra::walltiles::WallTileEditor window{host, dialogs, installed, kVersion};
 
     Editor() {
-        window.SetTilesetFile(dir.Write("tiles.bmp", vetra::test::TilesetBitmap({.numbered = true})));
+        window.SetTilesetFile(dir.Write("tiles.bmp", vetra::test::NumberedTileset()));
         window.show();
     }
     template <typename T = QWidget>
@@ -339,7 +338,7 @@ void WallTileEditorTest::ShowingReloadsTheLastFileFromDisk() {
     editor.Press("Load");
     QCOMPARE(editor.dialogs.Requests().back().request.title, std::string("Load WallTile definition:"));
     QCOMPARE(editor.dialogs.Requests().back().request.filter,
-             std::string("WallTile definition files (*.wtd)|*.wtd"));
+             std::string("WallTile definition files (*.wtd)|*.wtd|Levels (*.lvl)|*.lvl"));
     QCOMPARE(editor.Tiles(), SlotsWith({{0, 5}, {1, 6}}));
     QVERIFY(!editor.Find("ExamplePicture")->isVisible());
     editor.Select({9, 9}, {9, 9});
@@ -393,7 +392,7 @@ void WallTileEditorTest::MissingTilesetCancelsAndUnreadableOneIsReported() {
     }
     Editor editor;
     editor.window.hide();
-    std::vector<std::uint8_t> shortFile = vetra::test::TilesetBitmap({.numbered = true});
+    std::vector<std::uint8_t> shortFile = vetra::test::NumberedTileset();
     shortFile.resize(2000);
     editor.window.SetTilesetFile(editor.dir.Write("short.bmp", shortFile));
     editor.window.show();
