@@ -9,12 +9,13 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "support/scratchdir.h"
-#include "widgets/tilegrid.h"
-#include "support/scripteddialog.h"
-#include "ui/tilesetfixtures.h"
+#include "formats/level.h"
+#include "support/levelfixtures.h"
 #include "support/recordinghost.h"
+#include "support/scratchdir.h"
+#include "support/scripteddialog.h"
 #include "walltiles/model/wtdfile.h"
+#include "widgets/tilegrid.h"
 
 namespace widgets = vetra::widgets;
 
@@ -47,7 +48,7 @@ struct Editor {
     vetra::walltiles::WallTileEditor window{host, dialogs, installed, kVersion};
 
     Editor() {
-        window.SetTilesetFile(dir.Write("tiles.bmp", vetra::test::NumberedTileset()));
+        window.SetTilesetFile(dir.Write("tiles.bmp", vetra::test::TilesetBitmap({.numbered = true})));
         window.show();
     }
     template <typename T = QWidget>
@@ -392,7 +393,7 @@ void WallTileEditorTest::MissingTilesetCancelsAndUnreadableOneIsReported() {
     }
     Editor editor;
     editor.window.hide();
-    std::vector<std::uint8_t> shortFile = vetra::test::NumberedTileset();
+    std::vector<std::uint8_t> shortFile = vetra::test::TilesetBitmap({.numbered = true});
     shortFile.resize(2000);
     editor.window.SetTilesetFile(editor.dir.Write("short.bmp", shortFile));
     editor.window.show();
