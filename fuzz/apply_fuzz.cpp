@@ -4,6 +4,7 @@
 
 #include "convert/blanktileset.h"
 #include "convert/tilesetapplication.h"
+#include "support/sectioncheck.h"
 #include "support/workspace.h"
 #include "util/progress.h"
 
@@ -23,5 +24,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FileResult outcome = convert::ApplyTileset(progress, work.Path("level.lvl"), work.Path("tiles.bmp"),
                                                {.replace = replace, .cleanPalette = clean});
     work.Check(outcome, {"level.lvl"});
+    for (const std::string& written : outcome.written) fuzz::RequireSectionKept(level, written);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "convert/comments.h"
 #include "support/fuzzcheck.h"
+#include "support/sectioncheck.h"
 #include "support/workspace.h"
 #include "util/progress.h"
 
@@ -24,6 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         convert::WriteComments(host, path, wipe ? convert::kRemoveAllComments : text, replace);
     fuzz::Require(!(refused && outcome.Done()), "a refused rewrite reported success");
     work.Check(outcome, {"level.lvl"});
-    for (const std::string& written : outcome.written) convert::ReadComments(written);
+    for (const std::string& written : outcome.written) {
+        convert::ReadComments(written);
+        fuzz::RequireSectionKept(file, written);
+    }
     return 0;
 }

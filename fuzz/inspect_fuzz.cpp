@@ -1,4 +1,4 @@
-// The level inspector and its report, and the extended level data reader, on arbitrary bytes.
+// The level inspector and its report, and the extended level data reader and its listing, on arbitrary bytes.
 #include <cstdint>
 #include <span>
 
@@ -19,6 +19,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Require(extended->end <= size, "extended level data read past the end");
         for (const ElvlChunk& chunk : extended->chunks)
             fuzz::Require(chunk.offset + 8 <= size, "a chunk header past the end");
+        // Every chunk gets one line, and no line can be broken by what the file holds.
+        std::vector<std::string> lines = DescribeChunks(*extended);
+        fuzz::Require(lines.size() == extended->chunks.size(),
+                      "a chunk without its line, or a line too many");
+        for (const std::string& line : lines)
+            fuzz::Require(line.find_first_of("\r\n") == std::string::npos, "a chunk line holds a line break");
+        SectionDamage(*extended);
     }
     return 0;
 }

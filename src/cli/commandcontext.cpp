@@ -5,15 +5,13 @@
 namespace vetra::cli {
 
 void CommandContext::Finish(const FileResult& result) {
-    ReportFile(host, result);
-    for (const std::string& path : result.written) host.ReportCreated(path);
+    ReportOutcome(host, result);
     if (!result.Done()) Failed();
 }
 
 void CommandContext::RunOperation(const std::vector<std::string>& files, const BatchOperation& operation) {
     BatchReport report = RunBatch(host, files, operation.job, verbose);
     if (!operation.completion.empty()) host.MessageBox(operation.CompletionText(report));
-    for (const std::string& path : report.Written()) host.ReportCreated(path);
     if (!report.AllDone()) Failed();
 }
 

@@ -50,9 +50,4 @@ void ConsoleHost::MessageBox(const std::string& text) {
     std::fflush(err_);
 }
 
-void ConsoleHost::ReportCreated(const std::string& path) {
-    std::fprintf(out_, "Created: %s\n", path.c_str());
-    std::fflush(out_);
-}
-
 }  // namespace vetra::cli

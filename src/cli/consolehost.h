@@ -20,9 +20,6 @@ public:
     void AddText(const std::string& text) override;
     void MessageBox(const std::string& text) override;
 
-    // Prints "Created: PATH".
-    void ReportCreated(const std::string& path);
-
 private:
     void EndTitleLine();
 

@@ -50,7 +50,6 @@ void AddDiff(CLI::App& app, CommandContext& context) {
     command->callback([&context, arguments] {
         if (!IsLevelName(context, arguments->unaltered) || !IsLevelName(context, arguments->edited)) return;
         FileResult result = convert::DiffLevels(context.host, arguments->unaltered, arguments->edited);
-        for (const std::string& path : result.written) context.host.ReportCreated(path);
         if (!result.Done()) context.Failed();
     });
 }

@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
     CLI::App app{"VETRA: map, tileset and server-settings tools for SubSpace, from the shell.", "vetra-cli"};
     app.set_version_flag("--version", VETRA_VERSION_TEXT);
     app.require_subcommand(1);
+    // Global options are taken after the command as well as before it, as people type them; every command
+    // added below inherits this.
+    app.fallthrough();
     ConsoleHost host(stdout, stderr);
     CommandContext context{host};
     app.add_flag("--verbose,-v", context.verbose, "Print a \"(i/n) Processing file:\" line for each file");

@@ -1,7 +1,7 @@
 #include "convert/commentarea.h"
 
+#include <algorithm>
 #include <cstdlib>
-#include <string_view>
 
 #include "formats/level.h"
 
@@ -26,14 +26,6 @@ std::uint64_t PixelSize(std::span<const std::uint8_t> bytes) {
     return height != 0 && rowBytes > kHuge / height ? kHuge : rowBytes * height;
 }
 
-std::optional<std::uint64_t> ExtendedDataStart(std::span<const std::uint8_t> bytes, const CommentArea& area) {
-    std::uint64_t offset = ReadU32(bytes.data() + 6);
-    if (offset == 0 || offset % 4 != 0 || offset < area.pixelEnd || offset + 4 > area.end) return std::nullopt;
-    std::string_view magic(reinterpret_cast<const char*>(bytes.data() + offset), 4);
-    if (magic != "elvl") return std::nullopt;
-    return offset;
-}
-
 }  // namespace
 
 CommentArea FindCommentArea(std::span<const std::uint8_t> bytes) {
@@ -51,7 +43,8 @@ CommentArea FindCommentArea(std::span<const std::uint8_t> bytes) {
     // new comments written over the header.
     area.complete = pixelOffset >= kHeadersEnd && area.pixelEnd <= area.declaredEnd &&
                     area.declaredEnd <= bytes.size();
-    area.extendedData = ExtendedDataStart(bytes, area);
+    area.section = FindExtendedLevelData(bytes, static_cast<std::size_t>(std::min(area.pixelEnd, area.end)),
+                                         static_cast<std::size_t>(area.end));
     return area;
 }
 

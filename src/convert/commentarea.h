@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 
+#include "formats/extendedleveldata.h"
+
 // Where the comments of a bitmap (a tileset file, or the tileset at the head of a level) lie: behind the pixel
 // data, up to the end that the bitmap's file-size field gives. Parsing never fails and never reads outside the
 // bytes given.
@@ -15,8 +17,11 @@ struct CommentArea {
     std::uint64_t pixelEnd = 0;    // pixel offset + pixel size: where the comments begin
     std::uint64_t declaredEnd = 0; // the file-size field: where they end, and where a level's records begin
     std::uint64_t end = 0;         // the declared end, cut at the end of the file
-    // Where extended level data begins ("elvl" at the offset that the field at byte 6 gives), if there is any.
-    std::optional<std::uint64_t> extendedData;
+    // Extended level data ("elvl" at the offset that the field at byte 6 gives, behind the pixels and inside
+    // the declared end), if there is any. The comments then end where it begins.
+    std::optional<ExtendedLevelData> section;
+
+    std::uint64_t CommentsEnd() const { return section ? section->offset : end; }
 
     std::uint64_t Length() const { return end > pixelEnd ? end - pixelEnd : 0; }
 };

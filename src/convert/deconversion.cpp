@@ -41,6 +41,7 @@ FileResult LevelToBitmaps(Progress& progress, const std::string& levelPath, cons
         return result;
     }
     if (std::string leftOut = drawing.LeftOutText(levelPath); !leftOut.empty()) result.FramedNote(leftOut);
+    if (std::string hidden = drawing.HiddenText(levelPath); !hidden.empty()) result.FramedNote(hidden);
     return result;
 }
 

@@ -39,4 +39,12 @@ std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes) {
     return bytes.size() > 22 ? bytes[22] : 0;
 }
 
+void NoteStrayBytes(FileResult& result, const std::string& path, std::size_t strayBytes, bool kept) {
+    if (strayBytes == 0) return;
+    result.Note(path + ": " + std::to_string(strayBytes) +
+                (strayBytes == 1 ? " stray byte" : " stray bytes") + " at the end " +
+                (strayBytes == 1 ? "was " : "were ") +
+                (kept ? (strayBytes == 1 ? "kept as it stood." : "kept as they stood.") : "ignored."));
+}
+
 }  // namespace vetra::convert

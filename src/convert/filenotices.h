@@ -29,6 +29,10 @@ void RefuseTilesetBeyondEnd(FileResult& result, const std::string& path);
 void RefuseUnusableTileset(FileResult& result, const std::string& path, const LevelLayout& layout);
 
 // The height byte of a tileset's header (offset 22), 0 where the bytes stop short of it.
+// "PATH: N stray bytes at the end were ignored." (or "... were kept as they stood." where the operation
+// copies the level's records as bytes) for a level that ends inside a record; nothing for one that does not.
+void NoteStrayBytes(FileResult& result, const std::string& path, std::size_t strayBytes, bool kept);
+
 std::uint8_t TilesetHeightByte(std::span<const std::uint8_t> bytes);
 
 }  // namespace vetra::convert

@@ -26,6 +26,7 @@ FileResult SplitLevel(Progress& progress, const std::string& levelPath, bool cle
         RefuseUnusableTileset(result, levelPath, layout);
         return result.Stopped();
     }
+    NoteStrayBytes(result, levelPath, layout.trailingBytes, true);
     std::string base = levelPath;
     filenameext::SplitExtension(base);
     std::string levelOut = filenameext::UniqueFileName(base + "-s.lvl");

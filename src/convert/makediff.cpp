@@ -66,7 +66,7 @@ FileResult DiffLevels(Host& host, const std::string& unaltered, const std::strin
     host.ClearText();
     host.AddText("Processing file: " + unaltered);
     FileResult result = MakeDiff(host, unaltered, edited);
-    ReportFile(host, result);
+    ReportOutcome(host, result);
     host.MessageBox("Diff generation complete.");
     return result;
 }

@@ -126,11 +126,10 @@ BatchOperation ConvertOperation(const ConversionOptions& options) {
             .filter = "Bitmap Files (*.bmp)|*.bmp",
             .completion = "Conversion completed.",
             .countWord = " converted.",
-            .count = CountOf::AcceptedFiles,
             .job = {.extension = ".bmp",
-                    .routine = [options](Progress& progress, const std::string& path) {
-                        return ConvertFile(progress, path, options);
-                    },
+                    .routine = [options](
+                                   Progress& progress,
+                                   const std::string& path) { return ConvertFile(progress, path, options); },
                     .admit = LongEnoughForAMap,
                     .rejectionsLowerTotal = true}};
 }

@@ -12,6 +12,9 @@ namespace {
 constexpr int kNoMarker = -1;
 constexpr int kMapSide = 1024;
 
+// The values an object's footprint is drawn with, beside its own tile number at the top left.
+bool IsFootprint(std::uint8_t value) { return value >= 221 && value <= 223; }
+
 // For each tile number, the marker of the first WallTile whose compared entries list it.
 std::array<int, 256> MarkerTable(const ConverterWallTiles& wallTiles) {
     std::array<int, 256> markers;
@@ -92,13 +95,25 @@ std::string MapDrawing::LeftOutText(const std::string& levelPath) const {
            " tiles that a map bitmap cannot hold were left out (tile numbers: " + numbers + ").";
 }
 
+std::string MapDrawing::HiddenText(const std::string& levelPath) const {
+    if (hiddenCount_ == 0) return {};
+    if (hiddenCount_ == 1) return levelPath + ": 1 tile hidden under an object was left out.";
+    return levelPath + ": " + std::to_string(hiddenCount_) + " tiles hidden under objects were left out.";
+}
+
 void MapDrawing::Set(int x, int y, std::uint8_t value) {
     pixels_[static_cast<std::size_t>((kMapSide - 1 - y) * kMapSide + x)] = value;
 }
 
+// A cell that already shows a tile (not another object's footprint) loses it to the footprint.
 void MapDrawing::Fill(const TileRecord& record, int side, std::uint8_t value) {
     for (int b = 0; b < side && record.y + b < kMapSide; ++b)
-        for (int a = 0; a < side && record.x + a < kMapSide; ++a) Set(record.x + a, record.y + b, value);
+        for (int a = 0; a < side && record.x + a < kMapSide; ++a) {
+            std::uint8_t shown =
+                pixels_[static_cast<std::size_t>((kMapSide - 1 - record.y - b) * kMapSide + record.x + a)];
+            if (shown != 0 && !IsFootprint(shown)) ++hiddenCount_;
+            Set(record.x + a, record.y + b, value);
+        }
 }
 
 std::optional<LevelForMap> ReadLevelForMap(FileResult& result, ProgressTitle& title, const std::string& levelPath) {
@@ -121,6 +136,7 @@ std::optional<LevelForMap> ReadLevelForMap(FileResult& result, ProgressTitle& ti
     std::optional<std::vector<TileRecord>> records =
         LoadRecords(result, title, levelPath, std::span(*bytes).subspan(level.tilesetSize));
     if (!records) return std::nullopt;
+    NoteStrayBytes(result, levelPath, (bytes->size() - level.tilesetSize) % 4, false);
     level.records = std::move(*records);
     level.bytes = std::move(*bytes);
     return level;

@@ -29,6 +29,9 @@ public:
 
     // The notice for the tiles left out, or "" when there were none.
     std::string LeftOutText(const std::string& levelPath) const;
+    // "PATH: N tiles hidden under objects were left out." for the tiles a later object's footprint drew over;
+    // "" when there were none.
+    std::string HiddenText(const std::string& levelPath) const;
 
 private:
     void Set(int x, int y, std::uint8_t value);
@@ -38,6 +41,7 @@ private:
     Bytes pixels_;
     std::array<bool, 256> leftOut_{};
     std::size_t leftOutCount_ = 0;
+    std::size_t hiddenCount_ = 0;
 };
 
 // A level read to be drawn: its bytes, where its records start, and the records, all inside the map.

@@ -21,6 +21,7 @@ std::optional<OverlayLevel> ReadOverlayLevel(FileResult& result, const std::stri
         RefuseUnusableTileset(result, path, level.layout);
         return std::nullopt;
     }
+    NoteStrayBytes(result, path, level.layout.trailingBytes, false);
     return level;
 }
 

@@ -1,6 +1,7 @@
 #include "convert/relink.h"
 
 #include "convert/filenotices.h"
+#include "convert/levelsection.h"
 #include "convert/mapconversion.h"
 #include "convert/mapdrawing.h"
 #include "convert/tilesetprimitives.h"
@@ -45,6 +46,7 @@ FileResult ReLinkLevel(Progress& progress, const std::string& levelPath, const R
     try {
         MapDrawing drawing = DrawRecords(title, level->records, options.wallTiles);
         records = ConvertPixels(title, drawing.Pixels(), options.wallTiles);
+        if (std::string hidden = drawing.HiddenText(levelPath); !hidden.empty()) result.FramedNote(hidden);
     } catch (const std::exception& error) {
         result.Add({NoticeKind::Failure, NoticeDisplay::FramedSummary, levelPath, "could not be converted",
                     levelPath + " could not be converted (" + error.what() + ")."});
@@ -58,6 +60,8 @@ FileResult ReLinkLevel(Progress& progress, const std::string& levelPath, const R
         CopyTileset(level->bytes, out);
         CleanTilesetCopyIfChosen(options.cleanPalette, result, title, out, TilesetHeightByte(level->bytes),
                                  levelPath);
+        if (std::optional<LevelSection> own = FindLevelSection(level->bytes))
+            result.Note(KeptSectionLine(levelPath, *own));
     }
     level.reset();
     out.insert(out.end(), records.begin(), records.end());

@@ -1,6 +1,7 @@
 #include "convert/tilesetapplication.h"
 
 #include "convert/filenotices.h"
+#include "convert/levelsection.h"
 #include "convert/tilesetprimitives.h"
 #include "formats/bitmapheader.h"
 #include "formats/level.h"
@@ -49,6 +50,25 @@ Bytes CleanedCopy(FileResult& result, ProgressTitle& title, const Bytes& source,
     return copy;
 }
 
+// A level's own extended level data outlives its tileset: it goes behind the new tileset's pixels and
+// comments in place of any the source brings.
+bool KeepLevelSection(FileResult& result, Bytes& out, const Bytes& level, const std::string& levelPath,
+                      const std::optional<LevelSection>& sourceSection, const std::string& sourcePath) {
+    std::optional<LevelSection> own = FindLevelSection(level);
+    if (!own) return true;
+    if (sourceSection) out.resize(sourceSection->begin);
+    if (!AppendSection(out, level, *own)) {
+        result.Problem(NoticeKind::Refusal, levelPath,
+                       "would grow past the largest size a tileset can declare");
+        return false;
+    }
+    result.Note(KeptSectionLine(levelPath, *own));
+    if (sourceSection)
+        result.Note(levelPath + ": the extended level data of " + sourcePath +
+                    " was not used; the level keeps its own.");
+    return true;
+}
+
 FileResult Failed(FileResult& result) {
     result.Fail(FileStatus::Failed, "apply the tileset to");
     return std::move(result);
@@ -71,9 +91,12 @@ FileResult ApplyTileset(Progress& progress, const std::string& levelPath, const 
         RefuseUnusableTileset(result, levelPath, old);
         return Failed(result);
     }
+    NoteStrayBytes(result, levelPath, old.trailingBytes, true);
 
+    std::optional<LevelSection> sourceSection = FindLevelSection(*source);
     Bytes out = CleanedCopy(result, title, *source, sourcePath, options.cleanPalette);
     source.reset();
+    if (!KeepLevelSection(result, out, *level, levelPath, sourceSection, sourcePath)) return Failed(result);
     title.Show("Copying map data...");
     out.insert(out.end(), level->begin() + static_cast<std::ptrdiff_t>(old.recordStart), level->end());
     if (!WriteOrRefuse(result, output, out, title.Faults())) return Failed(result);

@@ -1,6 +1,7 @@
 #include "formats/extendedleveldata.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "formats/level.h"
 
@@ -74,7 +75,62 @@ ExtendedLevelData ReadSection(std::span<const std::uint8_t> bytes, std::size_t o
     return section;
 }
 
+std::string Hex(unsigned char c) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", c);
+    return hex;
+}
+
+// Chunk text keeps its Windows-1252 letters; only the bytes that would break a line are escaped.
+std::string ShownText(const std::string& text) {
+    std::string shown;
+    for (char ch : text) {
+        auto c = static_cast<unsigned char>(ch);
+        shown += c < 0x20 || c == 0x7F ? Hex(c) : std::string(1, ch);
+    }
+    return shown;
+}
+
+std::string SizeText(std::uint64_t size) { return std::to_string(size) + (size == 1 ? " byte" : " bytes"); }
+
+std::string ChunkLine(const ElvlChunk& chunk) {
+    std::string type = ShownChunkType(chunk.type);
+    if (chunk.overrun != 0)
+        return type + " chunk, " + SizeText(chunk.size) + " declared, " + std::to_string(chunk.overrun) +
+               " past the end of the section (damaged)";
+    if (chunk.type == "ATTR") return ShownText(chunk.text);
+    if (chunk.type == "REGN") return "Region: " + ShownText(chunk.text);
+    return type + " chunk, " + SizeText(chunk.size);
+}
+
 }  // namespace
+
+std::string ShownChunkType(const std::string& type) {
+    std::string shown;
+    for (char ch : type) {
+        auto c = static_cast<unsigned char>(ch);
+        shown += c < 0x20 || c >= 0x7F || c == '\\' ? Hex(c) : std::string(1, ch);
+    }
+    return shown;
+}
+
+std::vector<std::string> DescribeChunks(const ExtendedLevelData& section) {
+    std::vector<std::string> lines;
+    for (const ElvlChunk& chunk : section.chunks) lines.push_back(ChunkLine(chunk));
+    return lines;
+}
+
+std::string SectionDamage(const ExtendedLevelData& section) {
+    if (section.cut) {
+        if (section.end - section.offset < kSectionHeader) return "it is cut short inside its header";
+        if (section.declaredSize < kSectionHeader) return "its size field is smaller than its header";
+        return "its size runs past the tileset";
+    }
+    if (!section.chunks.empty() && section.chunks.back().overrun != 0)
+        return "its chunk " + ShownChunkType(section.chunks.back().type) + " runs past its end";
+    if (section.stray != 0) return SizeText(section.stray) + " at its end are not a chunk";
+    return "";
+}
 
 std::optional<ExtendedLevelData> FindExtendedLevelData(std::span<const std::uint8_t> bytes,
                                                        std::size_t areaStart, std::size_t areaEnd) {

@@ -35,4 +35,16 @@ struct ExtendedLevelData {
 std::optional<ExtendedLevelData> FindExtendedLevelData(std::span<const std::uint8_t> bytes,
                                                        std::size_t areaStart, std::size_t areaEnd);
 
+// The one listing of a section's chunks that every view of a level shows, one line per chunk in file order:
+// an ATTR chunk as its KEY=VALUE, a REGN chunk as "Region: NAME", any other chunk by type and size, and a
+// damaged chunk marked so. Lines are Windows-1252 text; control bytes and unprintable type bytes appear as
+// \xNN, so that nothing from the file can break a line or a terminal.
+std::vector<std::string> DescribeChunks(const ExtendedLevelData& section);
+
+// What is wrong with a damaged section, as a clause ("its size runs past the tileset"); "" for a sound one.
+std::string SectionDamage(const ExtendedLevelData& section);
+
+// A chunk type as it can be shown: printable ASCII as it is, every other byte as \xNN.
+std::string ShownChunkType(const std::string& type);
+
 }  // namespace vetra

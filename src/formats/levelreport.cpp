@@ -91,18 +91,6 @@ std::string ExtendedLine(const TilesetInspection& t) {
     return line;
 }
 
-std::string ChunkLine(const ElvlChunk& chunk) {
-    std::string type = Shown(chunk.type);
-    type = type.substr(1, type.size() - 2);
-    if (chunk.overrun != 0)
-        return "(damaged chunk " + type + ") " + Plural(chunk.size, "byte", "bytes") + " declared, " +
-               Num(chunk.overrun) + " past the end of the section";
-    std::string line = type + ", " + Plural(chunk.size, "byte", "bytes");
-    if (chunk.type == "ATTR" && !chunk.text.empty()) line += ": " + Shown(chunk.text);
-    if (chunk.type == "REGN" && !chunk.text.empty()) line += ": region " + Shown(chunk.text);
-    return line;
-}
-
 void BehindLines(const TilesetInspection& t, std::vector<std::string>& lines) {
     std::string line = std::string(kIndent) + "Behind the pixels: ";
     std::string size = Plural(t.behindLength, "byte", "bytes");
@@ -127,8 +115,8 @@ void BehindLines(const TilesetInspection& t, std::vector<std::string>& lines) {
     }
     lines.push_back(line);
     if (t.extended)
-        for (const ElvlChunk& chunk : t.extended->chunks)
-            lines.push_back(std::string(kIndent) + kIndent + ChunkLine(chunk));
+        for (const std::string& chunk : DescribeChunks(*t.extended))
+            lines.push_back(std::string(kIndent) + kIndent + textcodec::Cp1252ToUtf8(chunk));
 }
 
 std::string UnusualTiles(const LevelInspection& level) {
@@ -140,8 +128,20 @@ std::string UnusualTiles(const LevelInspection& level) {
     return list.empty() ? "none" : list;
 }
 
+// What the tileset tools make of a tileset the level loads with; "" when they take it as it is.
+std::string TilesetUse(const LevelInspection& level) {
+    if (!level.tileset || !level.tileset->headerComplete) return "";
+    const BitmapInfo& h = level.tileset->header;
+    if (h.width != 304) return "; the tileset tools refuse its tileset, which is not 304 pixels wide";
+    std::uint32_t height = static_cast<std::uint32_t>(std::abs(h.height));
+    if (height % 16 != 0)
+        return "; its tileset is " + Num(height) + " pixels high, so its last " + Num(height % 16) +
+               " rows of pixels are no whole row of tiles";
+    return "";
+}
+
 std::string Status(const LevelInspection& level) {
-    if (!level.Damaged()) return "Status: sound";
+    if (!level.Damaged()) return "Status: sound" + TilesetUse(level);
     std::string reasons;
     auto add = [&reasons](const std::string& reason) { reasons += (reasons.empty() ? "" : ", ") + reason; };
     if (level.layout.tilesetBeyondEnd) add("tileset size past the end of the file");

@@ -44,7 +44,7 @@ void MainWindow::RunSaveOperation(const BatchOperation& operation) {
         std::string path = dialog_->SaveFile({operation.dialogTitle, operation.filter});
         if (path.empty() || !operation.job.routine) return;
         FileResult result = operation.job.routine(*this, path);
-        ReportFile(*this, result);
+        ReportOutcome(*this, result);
         if (result.Done()) MessageBox(operation.completion);
     });
     EnableControls();

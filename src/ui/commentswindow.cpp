@@ -101,8 +101,8 @@ void CommentsWindow::LayOut() {
 
 void CommentsWindow::SaveAndClose() {
     if (editable_)
-        ReportFile(host_, convert::EditInfo(host_, commentFile_, Stored(info_->toPlainText()),
-                                            keepOriginal_ && keepOriginal_()));
+        ReportOutcome(host_, convert::EditInfo(host_, commentFile_, Stored(info_->toPlainText()),
+                                               keepOriginal_ && keepOriginal_()));
     accept();
 }
 
@@ -122,7 +122,7 @@ void OpenFileComments(Host& host, widgets::FileDialog& dialog, QWidget* owner, s
         path = dialog.OpenFile({convert::kInfoDialogTitle, convert::kInfoFilter, filterIndex});
         if (path.empty()) return;
         if (wipe) {
-            ReportFile(host, convert::WipeInfo(host, path, keepOriginal && keepOriginal()));
+            ReportOutcome(host, convert::WipeInfo(host, path, keepOriginal && keepOriginal()));
             return;
         }
         CommentsWindow& window = FindOrCreateCommentsWindow(host, owner, keepOriginal);

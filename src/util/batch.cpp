@@ -1,5 +1,6 @@
 #include "util/batch.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "util/filenameext.h"
@@ -29,6 +30,11 @@ FileResult RunRoutine(const BatchJob& job, Progress& progress, const std::string
 }
 
 }  // namespace
+
+int BatchReport::DoneCount() const {
+    return static_cast<int>(
+        std::count_if(files.begin(), files.end(), [](const FileResult& file) { return file.Done(); }));
+}
 
 std::vector<std::string> BatchReport::Written() const {
     std::vector<std::string> written;
@@ -60,7 +66,7 @@ BatchReport RunBatch(Host& host, const std::vector<std::string>& paths, const Ba
             result = RunRoutine(job, host, path);
             if (!result.Done()) ++report.failed;
         }
-        ReportFile(host, result);
+        ReportOutcome(host, result);
         report.files.push_back(std::move(result));
     }
     return report;

@@ -33,6 +33,8 @@ struct BatchReport {
 
     // Every file was done.
     bool AllDone() const { return rejected == 0 && failed == 0; }
+    // The files that were done.
+    int DoneCount() const;
     // The files the batch created or replaced, in order.
     std::vector<std::string> Written() const;
 };

@@ -25,4 +25,13 @@ void ReportFile(Host& host, const FileResult& result) {
     }
 }
 
+void ReportWritten(Host& host, const FileResult& result) {
+    for (const std::string& path : result.written) host.AddText("Created: " + path);
+}
+
+void ReportOutcome(Host& host, const FileResult& result) {
+    ReportFile(host, result);
+    ReportWritten(host, result);
+}
+
 }  // namespace vetra

@@ -13,6 +13,12 @@ class Host;
 // message box, in the order the operation noticed them.
 void ReportFile(Host& host, const FileResult& result);
 
+// A "Created: PATH" summary line for each file the operation wrote or replaced, so that the user can find it.
+void ReportWritten(Host& host, const FileResult& result);
+
+// What the front ends show of a finished operation: its notices, then the files it wrote.
+void ReportOutcome(Host& host, const FileResult& result);
+
 // A problem with one file as the summary shows it: the text between two rule lines.
 std::string FramedText(const std::string& text);
 

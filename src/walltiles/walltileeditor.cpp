@@ -405,7 +405,7 @@ void WallTileEditor::LoadDefinitions() {
 
 void WallTileEditor::SaveDefinitions() {
     std::string path = dialogs_.SaveFile({"Save WallTile definition:", kFilter});
-    if (!path.empty()) ReportFile(host_, wtdfile::Save(path, set_, host_.Faults()));
+    if (!path.empty()) ReportOutcome(host_, wtdfile::Save(path, set_, host_.Faults()));
 }
 
 void WallTileEditor::InstallAndClose() {

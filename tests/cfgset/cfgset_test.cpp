@@ -178,8 +178,10 @@ TEST_F(CfgSetProcedures, OperationsRunTheirBatch) {
     EXPECT_EQ(cfg2set.dialogTitle, "File(s) to process (.cfg):");
     EXPECT_EQ(cfg2set.filter, "Server config files (*.cfg)|*.cfg");
     BatchReport report = RunBatch(host, {cfg, dir.File("b.txt")}, cfg2set.job);
-    EXPECT_EQ(cfg2set.CompletionText(report), "Processing complete.\r\n\r\n2 processed.");
-    EXPECT_EQ(host.Summary()[2], "Error: " + dir.File("b.txt") + "\r\n is not a .cfg file.\r\n");
+    EXPECT_EQ(cfg2set.CompletionText(report),
+              "Processing complete.\r\n\r\n1 processed.\r\n1 could not be processed.");
+    EXPECT_EQ(host.Summary()[1], "Created: " + dir.File("a.set"));
+    EXPECT_EQ(host.Summary()[3], "Error: " + dir.File("b.txt") + "\r\n is not a .cfg file.\r\n");
     EXPECT_EQ(Lines(dir.File("a.set")), std::vector<std::string>{"A:x:1:0:1:described"});
 
     BatchOperation set2cfg = SetToCfgOperation(true);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -287,6 +288,10 @@ void ExpectCleanFailure(const std::vector<std::string>& arguments, const Scratch
         EXPECT_NE(run.output.find(named), std::string::npos) << "the message does not name " << named << "\n"
                                                              << run.output;
         EXPECT_TRUE(after == before) << "an input changed or a partial output was left\n" << run.output;
+        // The one file of the batch was not done: no completion message may count it as done.
+        static const std::regex countedAsDone(R"(\n\n[1-9][0-9]* (converted|deconverted|processed)\.)");
+        EXPECT_FALSE(std::regex_search(run.output, countedAsDone)) << "a failure counted as done\n"
+                                                                   << run.output;
     }
     for (const auto& [name, bytes] : before.files) EXPECT_EQ(after.files[name], bytes) << name << " changed";
     EXPECT_TRUE(temp.Names().empty()) << "a temporary file was left behind";

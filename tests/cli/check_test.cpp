@@ -43,7 +43,7 @@ TEST(CheckCommand, DescribesALevelInOneBlock) {
             "  Tileset: 304 x 160, 8 bits per pixel, uncompressed, declared size 49752 bytes\n"
             "  Behind the pixels: 34 bytes, extended level data at offset 49724, 28 bytes declared after "
             "text \"Hi\\r\\n\"\n"
-            "    ATTR, 8 bytes: \"NAME=Ice\"\n"
+            "    NAME=Ice\n"
             "  Records: 4, stray bytes: 0\n"
             "  Records outside the map: 0\n"
             "  Duplicate positions: 1 (1 record beyond the first)\n"
@@ -75,6 +75,50 @@ TEST(CheckCommand, FailsForDamageAndUnreadableFiles) {
     EXPECT_NE(missing.output.find("vetra: " + dir.File("gone.lvl") + ": does not exist"), std::string::npos);
     EXPECT_NE(missing.output.find("Status: sound"), std::string::npos);
     EXPECT_EQ(RunCheck({}).status, 2);
+}
+
+// A level loads with any tileset, but the tileset tools take only 304-pixel wide ones; rows of pixels that
+// make no whole row of tiles are said too.
+TEST(CheckCommand, SaysWhatTheTilesetToolsMakeOfTheTileset) {
+    ScratchDir dir;
+    struct Case {
+        const char* name;
+        Bytes tileset;
+        std::string status;
+    } cases[] = {
+        {"a tileset", TilesetBitmap(), "Status: sound\n"},
+        {"300 pixels wide", PatternBitmap(300, 160),
+         "Status: sound; the tileset tools refuse its tileset, which is not 304 pixels wide\n"},
+        {"150 rows", PatternBitmap(304, 150),
+         "Status: sound; its tileset is 150 pixels high, so its last 6 rows of pixels are no whole row of "
+         "tiles\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CliRun run = RunCheck({dir.Write("level.lvl", LevelBytes(c.tileset, {{1, 2, 3}}))});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(run.output.ends_with("  " + c.status)) << run.output;
+    }
+}
+
+// info view lists the chunks of extended level data as check does.
+TEST(CheckCommand, ListsTheSameChunksAsInfoView) {
+    VETRA_REQUIRE_REALDATA();
+    int levels = 0;
+    for (const std::string& level : vetra::test::RealDataFiles(".lvl")) {
+        std::string view = RunCli({"info", "view", level}).output;
+        std::size_t listing = view.find("Extended level data:\n");
+        if (listing == std::string::npos) continue;
+        ++levels;
+        SCOPED_TRACE(level);
+        std::string check = RunCheck({level}).output;
+        std::size_t chunks = check.find('\n', check.find("extended level data at offset")) + 1;
+        std::string checkLines;
+        for (std::size_t at = chunks; check.compare(at, 4, "    ") == 0; at = check.find('\n', at) + 1)
+            checkLines += check.substr(at + 4, check.find('\n', at) + 1 - at - 4);
+        EXPECT_EQ(view.substr(listing + 21), checkLines);
+    }
+    EXPECT_GT(levels, 0);
 }
 
 // Of the real levels only the copy damaged by a text-mode transfer fails the check.

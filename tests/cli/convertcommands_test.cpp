@@ -33,16 +33,15 @@ TEST(ConvertCommand, ConvertsAndNamesTheLevels) {
     CliRun run = RunCli({"convert", map});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output,
-              "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
+              "Created: " + dir.File("walls.lvl") + "\nvetra: Conversion completed.\n\n1 converted.\n");
     EXPECT_TRUE(ReadBytes(dir.File("walls.lvl")).empty());  // without a WallTile set the markers are dropped
 
     std::string wtd =
         dir.Write("set.wtd", std::string("WallTile#FFFFFF=0:1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16\r\n"));
     run = RunCli({"--verbose", "convert", "--walltiles", wtd, map});
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.output, "(1/1) Processing file: " + map +
-                              "\nvetra: Conversion completed.\n\n1 converted.\nCreated: " +
-                              dir.File("walls-0.lvl") + "\n");
+    EXPECT_EQ(run.output, "(1/1) Processing file: " + map + "\nCreated: " + dir.File("walls-0.lvl") +
+                              "\nvetra: Conversion completed.\n\n1 converted.\n");
     // Slots 12, 13, 14 of the editor's grid: the east end, the middle and the west end of a row.
     EXPECT_EQ(ReadBytes(dir.File("walls-0.lvl")),
               (std::vector<std::uint8_t>{0, 0, 0, 13, 1, 0, 0, 14, 2, 0, 0, 15}));
@@ -58,7 +57,7 @@ TEST(ConvertCommand, TilesetGoesAtTheHeadOfEachLevel) {
     CliRun run = RunCli({"convert", "--walltiles", wtd, "--tileset", tileset, "--clean-palette", map});
     EXPECT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.output,
-              "vetra: Conversion completed.\n\n1 converted.\nCreated: " + dir.File("walls.lvl") + "\n");
+              "Created: " + dir.File("walls.lvl") + "\nvetra: Conversion completed.\n\n1 converted.\n");
     std::vector<std::uint8_t> level = ReadBytes(dir.File("walls.lvl"));
     ASSERT_EQ(level.size(), 49718u + 12u);
     EXPECT_EQ(std::vector<std::uint8_t>(level.begin(), level.begin() + 49718), ReadBytes(tileset));
@@ -88,7 +87,7 @@ TEST(ConvertCommand, RejectedAndFailedFilesExitWithOne) {
                               ": it is not a valid 1024-pixel wide map bitmap."),
               std::string::npos);
     EXPECT_NE(run.output.find("Error: " + small + "\n is not big enough to be a map."), std::string::npos);
-    EXPECT_NE(run.output.find("2 converted."), std::string::npos);
+    EXPECT_NE(run.output.find("1 converted.\n2 could not be converted."), std::string::npos);
     EXPECT_NE(run.output.find("Created: " + dir.File("good.lvl")), std::string::npos);
     EXPECT_EQ(dir.Names(), (std::vector<std::string>{"good.bmp", "good.lvl", "narrow.bmp", "small.bmp"}));
 

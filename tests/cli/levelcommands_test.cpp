@@ -25,14 +25,14 @@ TEST(LevelCommands, OverlayAndDiff) {
     std::string b = dir.Write("edit.lvl", LevelBytes({}, {{1, 1, 1}, {2, 2, 5}, {3, 3, 3}}));
     CliRun diff = RunCli({"diff", a, b});
     EXPECT_EQ(diff.status, 0);
-    EXPECT_EQ(diff.output, "Processing file: " + a + "\nvetra: Diff generation complete.\nCreated: " +
-                               dir.File("map-0.lvl") + "\n");
+    EXPECT_EQ(diff.output, "Processing file: " + a + "\nCreated: " + dir.File("map-0.lvl") +
+                               "\nvetra: Diff generation complete.\n");
     EXPECT_EQ(ReadBytes(dir.File("map-0.lvl")), LevelBytes(TilesetBitmap(), {{2, 2, 5}, {3, 3, 3}}));
 
     CliRun overlay = RunCli({"overlay", "--overlay", dir.File("map-0.lvl"), a});
     EXPECT_EQ(overlay.status, 0);
-    EXPECT_EQ(overlay.output, "vetra: Overlay application complete.\n\n1 processed.\nCreated: " +
-                                  dir.File("map-1.lvl") + "\n");
+    EXPECT_EQ(overlay.output, "Created: " + dir.File("map-1.lvl") +
+                                  "\nvetra: Overlay application complete.\n\n1 processed.\n");
     EXPECT_EQ(RecordsOf(ReadBytes(dir.File("map-1.lvl"))), (Records{{1, 1, 1}, {2, 2, 5}, {3, 3, 3}}));
 
     CliRun wrongName = RunCli({"overlay", "--overlay", dir.File("notes.txt"), a});

@@ -8,19 +8,21 @@
 #include "support/realdata.h"
 #include "support/recordinghost.h"
 #include "support/scratchdir.h"
+#include "support/sectionfixtures.h"
 #include "util/writefaults.h"
 
 namespace vetra::convert {
 namespace {
 
+using test::Chunk;
+using test::Joined;
 using test::LevelBytes;
 using test::ReadBytes;
 using test::RecordsOf;
 using test::ScratchDir;
+using test::Text;
 using test::TilesetBitmap;
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes Text(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
 const std::string kHelloStored = "VETRA-0.9.0\r\n\r\nHello";
 const std::vector<TileRecord> kRecords = {{1, 2, 3}, {1023, 1023, 219}, {500, 7, 170}};
@@ -32,34 +34,17 @@ Bytes StoredComments(const Bytes& file) {
     return Bytes(file.begin() + kTilesetSize, file.begin() + size);
 }
 
-void Chunk(Bytes& out, const std::string& type, const Bytes& data) {
-    out.insert(out.end(), type.begin(), type.end());
-    out.resize(out.size() + 4);
-    WriteU32(out.data() + out.size() - 4, static_cast<std::uint32_t>(data.size()));
-    out.insert(out.end(), data.begin(), data.end());
-    out.resize((out.size() + 3) / 4 * 4);
-}
-
 // A level as map editors write it: optional text, padding to 4 bytes, then an "elvl" section whose offset
 // stands at byte 6.
 Bytes ExtendedLevel(const std::string& text) {
-    Bytes chunks;
-    Chunk(chunks, "ATTR", Text("NAME=Duel Arena"));
-    Bytes region;
-    Chunk(region, "rTIL", Bytes(6, 1));
-    Chunk(region, "rNAM", Text("Safe Base"));
-    Chunk(chunks, "REGN", region);
-    Chunk(chunks, "DCID", Bytes(5, 9));
-    Chunk(chunks, "ATTR", Text("VERSION=2"));
+    Bytes section =
+        test::Section({Chunk("ATTR", Text("NAME=Duel Arena")),
+                       Chunk("REGN", Joined(Chunk("rTIL", Bytes(6, 1)), Chunk("rNAM", Text("Safe Base")))),
+                       Chunk("DCID", Bytes(5, 9)), Chunk("ATTR", Text("VERSION=2"))});
     Bytes comments = Text(text);
     comments.resize((kTilesetSize + comments.size() + 3) / 4 * 4 - kTilesetSize);
     std::uint32_t offset = kTilesetSize + static_cast<std::uint32_t>(comments.size());
-    Bytes section = Text("elvl");
-    section.resize(12);
-    WriteU32(section.data() + 4, static_cast<std::uint32_t>(12 + chunks.size()));
-    section.insert(section.end(), chunks.begin(), chunks.end());
-    comments.insert(comments.end(), section.begin(), section.end());
-    Bytes level = LevelBytes(TilesetBitmap({.comments = comments}), kRecords);
+    Bytes level = LevelBytes(TilesetBitmap({.comments = Joined(comments, section)}), kRecords);
     WriteU32(level.data() + 6, offset);
     return level;
 }
@@ -87,9 +72,11 @@ TEST(Comments, WhatViewShows) {
         {"field at 6 pointing at no elvl", pointsAtZeros, kNoCommentsText},
         {"header cut short", Bytes{'B', 'M', 1, 2, 3}, kNoCommentsText},
         {"extended level data", ExtendedLevel(""),
-         "Extended level data:\r\nNAME=Duel Arena\r\nRegion: Safe Base\r\nVERSION=2"},
+         "Extended level data:\r\nNAME=Duel Arena\r\nRegion: Safe Base\r\nDCID chunk, 5 bytes\r\nVERSION=2"},
         {"text before extended level data", ExtendedLevel("Made by me"),
-         "Made by me\r\nExtended level data:\r\nNAME=Duel Arena\r\nRegion: Safe Base\r\nVERSION=2"},
+         "Made by me\r\nExtended level data:\r\nNAME=Duel Arena\r\nRegion: Safe Base\r\nDCID chunk, 5 "
+         "bytes\r\n"
+         "VERSION=2"},
     };
     ScratchDir dir;
     for (const Case& c : cases) {
@@ -167,6 +154,10 @@ TEST(Comments, RefusedFilesStayByteForByte) {
     WriteU32(sizeInsidePixels.data() + 2, 1078);
     Bytes sizePastTheEnd = LevelBytes(TilesetBitmap(), kRecords);
     WriteU32(sizePastTheEnd.data() + 2, 0xFFFFFFFFu);
+    Bytes damagedSection = ExtendedLevel("hi");
+    // The size field of its DCID chunk: behind the section's header, the ATTR chunk (24 bytes) and the REGN
+    // chunk (44 bytes).
+    WriteU32(damagedSection.data() + ReadU32(damagedSection.data() + 6) + 12 + 24 + 44 + 4, 900);
     Bytes pixelsInTheHeader = TilesetBitmap({.comments = Text("abc")});
     WriteU32(pixelsInTheHeader.data() + 10, 0);
     WriteU32(pixelsInTheHeader.data() + 34, 1);
@@ -175,14 +166,17 @@ TEST(Comments, RefusedFilesStayByteForByte) {
         Bytes file;
         std::string message;  // after the path
     } cases[] = {
-        {"extended level data", ExtendedLevel("hi"),
-         " holds extended level data (regions, attributes); its comments are left unchanged."},
+        {"damaged extended level data", damagedSection,
+         " holds damaged extended level data (its chunk DCID runs past its end); its comments are left "
+         "unchanged."},
         {"pixels past the end of the file", pixelsPastTheEnd,
          " is not a complete bitmap; its comments are left unchanged."},
-        {"file size inside the pixels", sizeInsidePixels, " is not a complete bitmap; its comments are left unchanged."},
+        {"file size inside the pixels", sizeInsidePixels,
+         " is not a complete bitmap; its comments are left unchanged."},
         {"file size past the end, records behind", sizePastTheEnd,
          " is not a complete bitmap; its comments are left unchanged."},
-        {"header cut short", Bytes{'B', 'M', 0, 0}, " is not a complete bitmap; its comments are left unchanged."},
+        {"header cut short", Bytes{'B', 'M', 0, 0},
+         " is not a complete bitmap; its comments are left unchanged."},
         {"pixels said to begin inside the header", pixelsInTheHeader,
          " is not a complete bitmap; its comments are left unchanged."},
     };
@@ -241,7 +235,7 @@ TEST(Comments, RealLevelsWithExtendedData) {
     EXPECT_NE(duel.find("\r\nRegion: "), std::string::npos);
     EXPECT_NE(duel.find('='), std::string::npos);
     EXPECT_EQ(ReadComments(dir + "turfwars.lvl"), kNoCommentsText);
-    EXPECT_NE(CommentsRefusal(dir + "hockey.lvl"), std::nullopt);
+    EXPECT_EQ(CommentsRefusal(dir + "hockey.lvl"), std::nullopt);
     EXPECT_EQ(CommentsRefusal(dir + "fightclub.lvl"), std::nullopt);
     EXPECT_EQ(ReadComments(dir + "fightclub.lvl").size(), 15u);
 }

@@ -230,7 +230,7 @@ TEST(LevelToBitmaps, FailedMapWriteLeavesNoMap) {
     EXPECT_EQ(dir.Names(), std::vector<std::string>{"map.lvl"});
 }
 
-TEST(DeconvertOperation, DrawsWithTheSetItIsGivenAndCountsEveryChosenFile) {
+TEST(DeconvertOperation, DrawsWithTheSetItIsGivenAndCountsTheFilesDone) {
     ScratchDir dir;
     RecordingHost host;
     std::vector<std::string> files = {dir.Write("a.lvl", RecordBytes({{1, 1, 5}})), dir.File("b.txt"),
@@ -239,7 +239,8 @@ TEST(DeconvertOperation, DrawsWithTheSetItIsGivenAndCountsEveryChosenFile) {
     EXPECT_EQ(operation.dialogTitle, "File(s) to deconvert:");
     EXPECT_EQ(operation.filter, "SubSpace Levels (*.lvl)|*.lvl");
     BatchReport report = RunBatch(host, files, operation.job);
-    EXPECT_EQ(operation.CompletionText(report), "Deconversion complete.\r\n\r\n3 deconverted.");
+    EXPECT_EQ(operation.CompletionText(report),
+              "Deconversion complete.\r\n\r\n1 deconverted.\r\n2 could not be deconverted.");
     EXPECT_EQ(Pixel(ReadBytes(dir.File("a-m.bmp")), 1, 1), 255);
 
     RunBatch(host, {files[0]}, DeconvertOperation({}).job);

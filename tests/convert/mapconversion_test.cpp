@@ -241,7 +241,7 @@ TEST_F(MapConversion, ConvertFileNeverOverwrites) {
 
 class ConvertButton : public MapConversion {};
 
-TEST_F(ConvertButton, AcceptsBySizeAndNameAndCountsWhatItTook) {
+TEST_F(ConvertButton, AcceptsBySizeAndNameAndCountsWhatItConverted) {
     Bytes good = test::MapPicture().Put(0, 0, 1).File();
     std::string a = dir.Write("a.bmp", good);
     std::string small = dir.Write("small.bmp", Bytes(good.begin(), good.end() - 1));
@@ -253,14 +253,14 @@ TEST_F(ConvertButton, AcceptsBySizeAndNameAndCountsWhatItTook) {
 
     BatchReport report = RunBatch(host, {a, small, text, upper}, operation.job);
     std::vector<std::string> summary = host.Summary();
-    std::vector<std::string> expected = {"(1/4) Processing file: " + a,
-                                         "(2/4) Processing file: " + small,
-                                         "Error: " + small + "\r\n is not big enough to be a map.\r\n",
-                                         "(3/3) Processing file: " + text,
-                                         "Error: " + text + "\r\n is not a .bmp file.\r\n",
-                                         "(4/2) Processing file: " + upper};
+    std::vector<std::string> expected = {
+        "(1/4) Processing file: " + a,     "Created: " + dir.File("a.lvl"),
+        "(2/4) Processing file: " + small, "Error: " + small + "\r\n is not big enough to be a map.\r\n",
+        "(3/3) Processing file: " + text,  "Error: " + text + "\r\n is not a .bmp file.\r\n",
+        "(4/2) Processing file: " + upper, "Created: " + dir.File("B.lvl")};
     EXPECT_EQ(summary, expected);
-    EXPECT_EQ(operation.CompletionText(report), "Conversion completed.\r\n\r\n2 converted.");
+    EXPECT_EQ(operation.CompletionText(report),
+              "Conversion completed.\r\n\r\n2 converted.\r\n2 could not be converted.");
     EXPECT_EQ(report.Written(), (std::vector<std::string>{dir.File("a.lvl"), dir.File("B.lvl")}));
     EXPECT_FALSE(report.AllDone());  // two files were turned away
 }

@@ -276,7 +276,8 @@ TEST(Overlay, BatchDescription) {
     EXPECT_EQ(operation.dialogTitle, "Apply overlay to level(s):");
     EXPECT_EQ(operation.filter, "SubSpace Levels (*.lvl)|*.lvl");
     BatchReport report = RunBatch(host, {level, dir.File("notes.txt")}, operation.job);
-    EXPECT_EQ(operation.CompletionText(report), "Overlay application complete.\r\n\r\n2 processed.");
+    EXPECT_EQ(operation.CompletionText(report),
+              "Overlay application complete.\r\n\r\n1 processed.\r\n1 could not be processed.");
     EXPECT_EQ(RecordsOf(test::ReadBytes(dir.File("map-0.lvl"))), (Records{{1, 1, 9}}));
 }
 
@@ -288,7 +289,8 @@ TEST(Overlay, DiffButtonReportsAndCloses) {
     FileResult outcome = DiffLevels(host, a, b);
     EXPECT_TRUE(outcome.Done());
     EXPECT_EQ(host.Calls().front().kind, RecordingHost::Kind::ClearText);
-    EXPECT_EQ(host.Summary(), std::vector<std::string>{"Processing file: " + a});
+    EXPECT_EQ(host.Summary(),
+              (std::vector<std::string>{"Processing file: " + a, "Created: " + dir.File("a-0.lvl")}));
     EXPECT_EQ(host.Messages(), std::vector<std::string>{"Diff generation complete."});
 }
 

@@ -6,13 +6,16 @@
 #include <vector>
 
 #include "formats/bitmapheader.h"
+#include "support/sectionfixtures.h"
 
 namespace vetra {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Of(const std::string& text) { return Bytes(text.begin(), text.end()); }
+using test::Chunk;
+using test::Section;
+constexpr auto Of = test::Text;
 
 Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
@@ -23,19 +26,6 @@ Bytes U32(std::uint32_t v) {
     Bytes b(4);
     WriteU32(b.data(), v);
     return b;
-}
-
-Bytes Chunk(const std::string& type, const Bytes& data) {
-    Bytes chunk = Of(type) + U32(static_cast<std::uint32_t>(data.size())) + data;
-    chunk.resize((chunk.size() + 3) / 4 * 4, 0);
-    return chunk;
-}
-
-// A section of extended level data; its size field covers the chunks unless another size is given.
-Bytes Section(const std::vector<Bytes>& chunks, std::optional<std::uint32_t> size = std::nullopt) {
-    Bytes body;
-    for (const Bytes& chunk : chunks) body = body + chunk;
-    return Of("elvl") + U32(size.value_or(static_cast<std::uint32_t>(12 + body.size()))) + U32(0) + body;
 }
 
 // A 304 x 160 tileset whose declared size covers the bytes behind its pixels; the field at offset 6 as given.
@@ -175,6 +165,47 @@ TEST(LevelInspection, MarksDamageInExtendedLevelData) {
     e = *InspectLevel(TilesetWith(Bytes{0, 0} + Of("elvl") + U32(8), at)).tileset->extended;
     EXPECT_TRUE(e.cut);
     EXPECT_TRUE(e.chunks.empty());
+}
+
+// The one listing that info view, the comments window and check show.
+TEST(LevelInspection, DescribesEveryChunkOnOneLineOfItsOwn) {
+    const std::uint32_t at = kTilesetSize + 2;
+    Bytes overrun = Chunk("DCLV", Bytes(32, 9));
+    WriteU32(overrun.data() + 4, 46);
+    struct Case {
+        const char* name;
+        Bytes section;
+        std::vector<std::string> lines;
+        std::string damage;
+    } cases[] = {
+        {"attributes, a region and an editor's chunk",
+         Section({Chunk("ATTR", Of("NAME=Arena")), Chunk("REGN", Chunk("rNAM", Of("goal"))),
+                  Chunk("DCWT", Bytes(16, 3))}),
+         {"NAME=Arena", "Region: goal", "DCWT chunk, 16 bytes"},
+         ""},
+        {"controls in a text and a type are escaped",
+         Section({Chunk("ATTR", Of("A=1\r\nB=2")), Chunk(std::string("D\x01\xFFT", 4), Bytes(1, 0))}),
+         {"A=1\\x0D\\x0AB=2", "D\\x01\\xFFT chunk, 1 byte"},
+         ""},
+        {"a chunk running past the section",
+         Section({Chunk("DCID", Of("12345678")), overrun}),
+         {"DCID chunk, 8 bytes", "DCLV chunk, 46 bytes declared, 14 past the end of the section (damaged)"},
+         "its chunk DCLV runs past its end"},
+        {"a size past the tileset",
+         Section({Chunk("DCID", Of("1234"))}, 500),
+         {"DCID chunk, 4 bytes"},
+         "its size runs past the tileset"},
+        {"stray bytes",
+         Section({Chunk("DCID", Of("1234")), Bytes{1, 2}}),
+         {"DCID chunk, 4 bytes"},
+         "2 bytes at its end are not a chunk"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExtendedLevelData e = *InspectLevel(TilesetWith(Bytes{0, 0} + c.section, at)).tileset->extended;
+        EXPECT_EQ(DescribeChunks(e), c.lines);
+        EXPECT_EQ(SectionDamage(e), c.damage);
+    }
 }
 
 TEST(LevelInspection, FindsThePixelsEndFromTheirLayout) {

@@ -86,7 +86,9 @@ private slots:
         QCOMPARE(f.SummaryLines(), (QStringList{"(1/3) Processing file: /maps/a.lvl",
                                                 "(2/3) Processing file: /maps/b.bmp", "Error: /maps/b.bmp",
                                                 " is not a .lvl file.", "(3/3) Processing file: /maps/MAP.LVL"}));
-        QCOMPARE(f.dialog->Messages(), std::vector<std::string>{"Deconversion complete.\r\n\r\n3 deconverted."});
+        QCOMPARE(f.dialog->Messages(),
+                 std::vector<std::string>{
+                     "Deconversion complete.\r\n\r\n2 deconverted.\r\n1 could not be deconverted."});
         QCOMPARE(f.window.CurrentOperation(), vetra::widgets::TilesetOperation::Deconvert);
         QCOMPARE(f.Enabled().size(), kDisabledDuringRun.size());  // all but Re-Link, plus the tab strip
         QVERIFY(f.window.SummaryWindow()->isVisible());
@@ -153,8 +155,10 @@ private slots:
         f.dialog->QueueFiles({"/a.lvl", "/b.lvl"});
         f.window.RunOperation(Made(operation));
         QCOMPARE(calls, 2);
-        QCOMPARE(f.dialog->Messages(), (std::vector<std::string>{"Could not process /a.lvl: out of the blue.",
-                                                                "Deconversion complete.\r\n\r\n2 deconverted."}));
+        QCOMPARE(f.dialog->Messages(),
+                 (std::vector<std::string>{
+                     "Could not process /a.lvl: out of the blue.",
+                     "Deconversion complete.\r\n\r\n1 deconverted.\r\n1 could not be deconverted."}));
         QCOMPARE(f.Enabled().size(), kDisabledDuringRun.size());
         QVERIFY(f.window.windowTitle().startsWith("VETRA - "));
     }

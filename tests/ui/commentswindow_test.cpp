@@ -191,7 +191,9 @@ private slots:
         main.dialog->QueueFiles({dir.File("a-0.lvl")});
         main.dialog->QueueFiles({a, dir.File("notes.txt")});
         main.Click("cmdMergeLvls");
-        QCOMPARE(main.dialog->Messages().back(), std::string("Overlay application complete.\r\n\r\n2 processed."));
+        QCOMPARE(
+            main.dialog->Messages().back(),
+            std::string("Overlay application complete.\r\n\r\n1 processed.\r\n1 could not be processed."));
         QCOMPARE(test::RecordsOf(test::ReadBytes(dir.File("a-1.lvl"))), (std::vector<TileRecord>{{1, 1, 2}, {3, 3, 3}}));
         QCOMPARE(main.dialog->Requests()[2].request.title, std::string("Apply which overlay?"));
         QCOMPARE(main.dialog->Requests()[3].request.title, std::string("Apply overlay to level(s):"));

@@ -24,11 +24,12 @@ TEST(Batch, LogsEachFileRejectsWrongNamesAndReportsEachResult) {
     BatchReport report = RunBatch(host, {"/m/a.lvl", "/m/b.bmp", "/m/bad.LVL"}, job);
     EXPECT_EQ(ran, (std::vector<std::string>{"/m/a.lvl", "/m/bad.LVL"}));
     EXPECT_EQ(host.Calls().front().kind, RecordingHost::Kind::ClearText);
-    EXPECT_EQ(host.Summary(), (std::vector<std::string>{"(1/3) Processing file: /m/a.lvl",
-                                                        "(2/3) Processing file: /m/b.bmp",
-                                                        "Error: /m/b.bmp\r\n is not a .lvl file.\r\n",
-                                                        "(3/3) Processing file: /m/bad.LVL",
-                                                        "-=-=-=-=-=-=-=-=-\r\n/m/bad.LVL is bad.\r\n-=-=-=-=-=-=-=-=-"}));
+    EXPECT_EQ(
+        host.Summary(),
+        (std::vector<std::string>{
+            "(1/3) Processing file: /m/a.lvl", "Created: /m/a.lvl.out", "(2/3) Processing file: /m/b.bmp",
+            "Error: /m/b.bmp\r\n is not a .lvl file.\r\n", "(3/3) Processing file: /m/bad.LVL",
+            "-=-=-=-=-=-=-=-=-\r\n/m/bad.LVL is bad.\r\n-=-=-=-=-=-=-=-=-"}));
     EXPECT_EQ(report.chosen, 3);
     EXPECT_EQ(report.accepted, 2);
     EXPECT_EQ(report.rejected, 1);
@@ -52,7 +53,7 @@ TEST(Batch, AdmitTestRefusesBeforeTheRoutine) {
     BatchReport report = RunBatch(host, {"/small.bmp", "/big.bmp"}, job, false);
     EXPECT_EQ(report.accepted, 1);
     EXPECT_EQ(report.rejected, 1);
-    EXPECT_EQ(host.Summary(), std::vector<std::string>{"small"});
+    EXPECT_EQ(host.Summary(), (std::vector<std::string>{"small", "Created: /big.bmp.out"}));
 }
 
 // An engine that throws is reported with the file, and the batch goes on.
