@@ -19,5 +19,7 @@ void AddFileCommands(CLI::App& app, CommandContext& context);
 void AddInfoCommands(CLI::App& app, CommandContext& context);
 // The level inspector: reads levels and describes them, changes nothing.
 void AddCheckCommand(CLI::App& app, CommandContext& context);
+// Pictures of levels and map bitmaps as PNG files.
+void AddRenderCommand(CLI::App& app, CommandContext& context);
 
 }  // namespace vetra::cli

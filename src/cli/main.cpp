@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     AddFileCommands(app, context);
     AddInfoCommands(app, context);
     AddCheckCommand(app, context);
+    AddRenderCommand(app, context);
 
     try {
         app.parse(argc, argv);

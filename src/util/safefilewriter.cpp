@@ -1,0 +1,63 @@
+#include "util/safefilewriter.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "util/fileerror.h"
+#include "util/fileio.h"
+#include "util/nativepath.h"
+
+#ifdef __unix__
+#include <unistd.h>
+#endif
+
+namespace vetra {
+
+SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) {
+    std::random_device seed;
+    std::mt19937 random(seed());
+    for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
+        std::string candidate = target_ + ".vetra-" + std::to_string(random() % 1000000000u) + ".tmp";
+        file_.reset(std::fopen(NativePath(candidate).c_str(), "wbx"));
+        if (file_)
+            temporary_ = candidate;
+        else if (errno != EEXIST)
+            break;
+    }
+    if (!file_)
+        throw FileError(
+            target_, "cannot create a temporary file beside it (" + std::string(std::strerror(errno)) + ")");
+}
+
+SafeFileWriter::~SafeFileWriter() {
+    if (committed_) return;
+    file_.reset();
+    RemoveFileQuietly(temporary_);
+}
+
+bool SafeFileWriter::Write(std::span<const std::uint8_t> bytes) noexcept {
+    if (!failure_.empty()) return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size())
+        failure_ = "writing failed (" + std::string(std::strerror(errno ? errno : EIO)) + ")";
+    return failure_.empty();
+}
+
+void SafeFileWriter::Commit() {
+    if (!failure_.empty()) throw FileError(target_, failure_);
+    bool flushed = std::fflush(file_.get()) == 0;
+#ifdef __unix__
+    flushed = flushed && ::fsync(fileno(file_.get())) == 0;
+#endif
+    if (!flushed)
+        throw FileError(target_, "flushing to disk failed (" + std::string(std::strerror(errno)) + ")");
+    if (std::fclose(file_.release()) != 0) throw FileError(target_, "closing failed");
+    std::error_code error;
+    std::filesystem::rename(NativePath(temporary_), NativePath(target_), error);
+    if (error) throw FileError(target_, "could not be replaced (" + error.message() + ")");
+    committed_ = true;
+}
+
+}  // namespace vetra
