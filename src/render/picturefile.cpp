@@ -14,7 +14,7 @@ namespace {
 
 void Refuse(LoadedPicture& loaded, const std::string& reason) {
     loaded.result.Problem(NoticeKind::Refusal, loaded.result.file, reason);
-    loaded.result.Mark(FileStatus::Refused);
+    loaded.result.Fail(FileStatus::Refused, "draw");
 }
 
 void ReadMapBitmap(LoadedPicture& loaded, const Bytes& bytes) {
@@ -78,7 +78,7 @@ LoadedPicture LoadPicture(const std::string& path) {
         bytes = ReadWholeFile(path);
     } catch (const FileError& error) {
         loaded.result.Problem(NoticeKind::ReadError, path, error.Reason());
-        loaded.result.Mark(FileStatus::Failed);
+        loaded.result.Fail(FileStatus::Failed, "draw");
         return loaded;
     }
     if (filenameext::HasExtension(path, ".bmp"))

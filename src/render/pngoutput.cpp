@@ -106,7 +106,7 @@ FileResult WritePng(const LoadedPicture& loaded, const RenderView& view, const s
         result.written.push_back(out);
     } catch (const FileError& error) {
         result.Problem(NoticeKind::WriteError, error.Path(), error.Reason());
-        result.Mark(FileStatus::Failed);
+        result.Fail(FileStatus::Failed, "write the picture of");
     }
     return result;
 }
