@@ -33,7 +33,7 @@ void MainWindow::ConnectButtons() {
         {"cmdGetInfo", &MainWindow::ViewComments},     {"cmdPutInfo", &MainWindow::EditComments},
         {"cmdDelInfo", &MainWindow::WipeComments},     {"cmdAbout", &MainWindow::ShowAbout},
         {"cmdSet2Cfg", &MainWindow::ConvertSetsToCfg}, {"cmdCfg2Set", &MainWindow::ConvertCfgsToSet},
-        {"cmdDescSet", &MainWindow::DescribeSets},
+        {"cmdDescSet", &MainWindow::DescribeSets},     {"cmdPreview", &MainWindow::PreviewLevel},
     };
     for (const auto& [name, handler] : handlers) connect(Button(name), &QPushButton::clicked, this, handler);
     connect(Box("Expert"), &QCheckBox::clicked, this, &MainWindow::EnableExpertButtons);
@@ -137,6 +137,14 @@ void MainWindow::ShowAbout() {
         About about(versionText_, this);
         about.exec();
     });
+}
+
+// The preview only reads its file, so it leaves the other controls alone.
+void MainWindow::PreviewLevel() {
+    std::string file =
+        dialog_->OpenFile({"Level or map bitmap to preview:",
+                           "Levels and Map Bitmaps (*.lvl;*.bmp)|*.lvl;*.bmp|All Files (*.*)|*.*"});
+    if (!file.empty()) OpenPreview(file);
 }
 
 // Server

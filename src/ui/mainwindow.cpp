@@ -58,6 +58,7 @@ constexpr ControlLayout kControls[] = {
     {2, "cmdGetInfo", "View Info", 0, 0, "View embedded tileset comments."},
     {2, "cmdPutInfo", "Edit Info", 1005, 0, "Edit embedded tileset comments."},
     {2, "cmdDelInfo", "Wipe Info", 2010, 0, "Delete embedded tileset comments."},
+    {2, "cmdPreview", "Preview", 0, 1, "Preview a LVL or map BMP."},
     {2, "cmdAbout", "About", 1005, 1, "About VETRA."},
     {2, "ROComments", "Don't Overwrite Files", 0, -1, "Don't change tileset comments."},
     {3, "cmdSet2Cfg", ".set->.cfg", 0, 0, "Convert a SET to a CFG."},

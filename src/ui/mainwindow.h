@@ -47,6 +47,8 @@ public:
     using TilesetPicker = std::function<std::optional<std::string>()>;
     // Opens the tileset editor on a file.
     using TilesetEditorOpener = std::function<void(const std::string& file)>;
+    // Opens a Preview window on a level or map bitmap: the window, or null when the file cannot be drawn.
+    using PreviewOpener = std::function<QWidget*(const std::string& file)>;
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -80,6 +82,9 @@ public:
 
     void SetTilesetPicker(TilesetPicker picker) { tilesetPicker_ = std::move(picker); }
     void SetTilesetEditor(TilesetEditorOpener editor) { tilesetEditor_ = std::move(editor); }
+    void SetPreviewOpener(PreviewOpener opener) { previewOpener_ = std::move(opener); }
+    // A Preview window on the file, as "vetra --preview FILE" opens it; null when it cannot be drawn.
+    QWidget* OpenPreview(const std::string& file) { return previewOpener_ ? previewOpener_(file) : nullptr; }
     // Runs the picker; nothing when cancelled. The choice stays readable through PickedTileset.
     std::optional<std::string> ChooseTileset();
     const std::string& PickedTileset() const { return pickedTileset_; }
@@ -126,6 +131,7 @@ private slots:
     void EditComments();
     void WipeComments();
     void ShowAbout();
+    void PreviewLevel();
     void ConvertSetsToCfg();
     void ConvertCfgsToSet();
     void DescribeSets();
@@ -148,6 +154,7 @@ private:
     std::vector<QPointer<QWidget>> secondary_;
     TilesetPicker tilesetPicker_;
     TilesetEditorOpener tilesetEditor_;
+    PreviewOpener previewOpener_;
     std::string pickedTileset_;
     std::string overlay_;
     std::string commentFile_;

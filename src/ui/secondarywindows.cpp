@@ -1,5 +1,6 @@
 #include "ui/secondarywindows.h"
 
+#include "preview/previewwindow.h"
 #include "tileset/selecttileset.h"
 #include "tileset/tileseteditor.h"
 #include "ui/commentswindow.h"
@@ -53,6 +54,18 @@ SecondaryWindows::SecondaryWindows(MainWindow& window)
     window.SetTilesetEditor([tilesetEditor](const std::string& file) {
         tilesetEditor->SetFileName(file);
         tilesetEditor->exec();
+    });
+    // Each file gets a window of its own, so that two levels can be looked at side by side.
+    window.SetPreviewOpener([this, &window](const std::string& file) -> QWidget* {
+        auto* preview = new preview::PreviewWindow(dialog_, &window);
+        preview->setAttribute(Qt::WA_DeleteOnClose);
+        if (!preview->Open(file)) {
+            preview->deleteLater();
+            return nullptr;
+        }
+        window.AddSecondaryWindow(preview);
+        preview->show();
+        return preview;
     });
 }
 

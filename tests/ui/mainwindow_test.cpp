@@ -74,6 +74,7 @@ private slots:
         add("FrameVETRA", "cmdPutInfo", "Edit Info", 67, 0, "Edit embedded tileset comments.");
         add("FrameVETRA", "cmdDelInfo", "Wipe Info", 134, 0, "Delete embedded tileset comments.");
         add("FrameVETRA", "cmdAbout", "About", 67, 23, "About VETRA.");
+        add("FrameVETRA", "cmdPreview", "Preview", 0, 23, "Preview a LVL or map BMP.");
         add("FrameServer", "cmdSet2Cfg", ".set->.cfg", 0, 0, "Convert a SET to a CFG.");
         add("FrameServer", "cmdCfg2Set", ".cfg->.set", 67, 0, "Convert a CFG to a SET.");
         add("FrameServer", "cmdDescSet", "Describe", 133, 0, "Add descriptions to a SET/CFG.");
