@@ -25,10 +25,15 @@ std::optional<OverlayLevel> ReadOverlayLevel(FileResult& result, const std::stri
     return level;
 }
 
-template <class Record>
-Bytes LevelWithRecords(const OverlayLevel& head, std::span<const Record> records) {
+Bytes TilesetHead(const OverlayLevel& head) {
     Bytes out;
     if (head.layout.hasTileset) CopyTileset(head.bytes, out);
+    return out;
+}
+
+template <class Record>
+Bytes LevelWithRecords(const OverlayLevel& head, std::span<const Record> records) {
+    Bytes out = TilesetHead(head);
     out.reserve(out.size() + 4 * records.size());
     for (const Record& r : records) {
         if (r.tile == 0) continue;

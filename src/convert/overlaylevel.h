@@ -27,6 +27,9 @@ struct OverlayLevel {
 // the result and gives nothing.
 std::optional<OverlayLevel> ReadOverlayLevel(FileResult& result, const std::string& path);
 
+// The head level's tileset, as the combined level begins with it; nothing for a level without one.
+Bytes TilesetHead(const OverlayLevel& head);
+
 // The head level's tileset (if any) followed by the records whose tile is not 0, in order.
 template <class Record>
 Bytes LevelWithRecords(const OverlayLevel& head, std::span<const Record> records);
