@@ -9,14 +9,30 @@
 #include "util/fileerror.h"
 #include "util/fileio.h"
 #include "util/nativepath.h"
+#include "util/writefaults.h"
 
 #ifdef __unix__
 #include <unistd.h>
 #endif
 
 namespace vetra {
+namespace {
 
-SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) {
+std::string ErrnoText(int error) { return std::strerror(error); }
+
+// An injected failure reads as the disk's own: an input/output error.
+bool Fails(WriteFaults* faults, WriteStep step) {
+    if (faults == nullptr || !faults->ShouldFail(step)) return false;
+    errno = EIO;
+    return true;
+}
+
+}  // namespace
+
+SafeFileWriter::SafeFileWriter(std::string target, WriteFaults* faults)
+    : target_(std::move(target)), faults_(faults) {
+    if (Fails(faults_, WriteStep::CreateTemporary))
+        throw FileError(target_, "cannot create a temporary file beside it");
     std::random_device seed;
     std::mt19937 random(seed());
     for (int attempt = 0; attempt < 100 && !file_; ++attempt) {
@@ -28,8 +44,7 @@ SafeFileWriter::SafeFileWriter(std::string target) : target_(std::move(target)) 
             break;
     }
     if (!file_)
-        throw FileError(
-            target_, "cannot create a temporary file beside it (" + std::string(std::strerror(errno)) + ")");
+        throw FileError(target_, "cannot create a temporary file beside it (" + ErrnoText(errno) + ")");
 }
 
 SafeFileWriter::~SafeFileWriter() {
@@ -40,22 +55,26 @@ SafeFileWriter::~SafeFileWriter() {
 
 bool SafeFileWriter::Write(std::span<const std::uint8_t> bytes) noexcept {
     if (!failure_.empty()) return false;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size())
-        failure_ = "writing failed (" + std::string(std::strerror(errno ? errno : EIO)) + ")";
+    if (Fails(faults_, WriteStep::WriteData) ||
+        (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_.get()) != bytes.size()))
+        failure_ = "writing failed (" + ErrnoText(errno ? errno : EIO) + ")";
     return failure_.empty();
 }
 
 void SafeFileWriter::Commit() {
     if (!failure_.empty()) throw FileError(target_, failure_);
-    bool flushed = std::fflush(file_.get()) == 0;
+    bool flushed = !Fails(faults_, WriteStep::Flush) && std::fflush(file_.get()) == 0;
 #ifdef __unix__
     flushed = flushed && ::fsync(fileno(file_.get())) == 0;
 #endif
     if (!flushed)
-        throw FileError(target_, "flushing to disk failed (" + std::string(std::strerror(errno)) + ")");
+        throw FileError(target_, "flushing to disk failed (" + ErrnoText(errno ? errno : EIO) + ")");
     if (std::fclose(file_.release()) != 0) throw FileError(target_, "closing failed");
     std::error_code error;
-    std::filesystem::rename(NativePath(temporary_), NativePath(target_), error);
+    if (Fails(faults_, WriteStep::Rename))
+        error = std::make_error_code(std::errc::io_error);
+    else
+        std::filesystem::rename(NativePath(temporary_), NativePath(target_), error);
     if (error) throw FileError(target_, "could not be replaced (" + error.message() + ")");
     committed_ = true;
 }

@@ -8,13 +8,17 @@
 
 namespace vetra {
 
-// The streaming form of WriteFileSafely, for outputs too large to hold whole: bytes go to a temporary file
-// beside the target as they come, and only Commit() puts the target in place, in one rename. A writer that
-// is destroyed without a successful Commit() removes its temporary file, so the target is never half-written.
+class WriteFaults;
+
+// The safe writer, also for outputs too large to hold whole (WriteFileSafely writes through it): bytes go to
+// a temporary file beside the target as they come, and only Commit() puts the target in place, in one rename.
+// A writer that is destroyed without a successful Commit() removes its temporary file, so the target is never
+// half-written.
 class SafeFileWriter {
 public:
-    // Creates the temporary file; throws FileError when it cannot.
-    explicit SafeFileWriter(std::string target);
+    // Creates the temporary file; throws FileError when it cannot. Faults, when given, make chosen steps fail
+    // as the disk would.
+    explicit SafeFileWriter(std::string target, WriteFaults* faults = nullptr);
     ~SafeFileWriter();
     SafeFileWriter(const SafeFileWriter&) = delete;
     SafeFileWriter& operator=(const SafeFileWriter&) = delete;
@@ -36,6 +40,7 @@ private:
     std::string target_;
     std::string temporary_;
     std::unique_ptr<std::FILE, Closer> file_;
+    WriteFaults* faults_ = nullptr;
     std::string failure_;
     bool committed_ = false;
 };
