@@ -29,9 +29,9 @@ Bytes NumberedTileset(int height) {
 
 }  // namespace
 
-Bytes TilesetBitmap(const TilesetSpec& spec) {
-    Bytes bytes = spec.numbered ? NumberedTileset(spec.height) : SeededTileset(spec.height, spec.seed);
-    bytes.insert(bytes.end(), spec.comments.begin(), spec.comments.end());
+Bytes TilesetBitmap(const TilesetShape& shape) {
+    Bytes bytes = shape.numbered ? NumberedTileset(shape.height) : SeededTileset(shape.height, shape.seed);
+    bytes.insert(bytes.end(), shape.comments.begin(), shape.comments.end());
     WriteU32(bytes.data() + 2, static_cast<std::uint32_t>(bytes.size()));
     return bytes;
 }

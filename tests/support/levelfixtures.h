@@ -10,7 +10,7 @@
 
 namespace vetra::test {
 
-struct TilesetSpec {
+struct TilesetShape {
     int height = 160;
     // Palette and pixels follow from the seed, so tilesets of different seeds differ.
     std::uint8_t seed = 1;
@@ -21,7 +21,7 @@ struct TilesetSpec {
     bool numbered = false;
 };
 
-Bytes TilesetBitmap(const TilesetSpec& spec = {});
+Bytes TilesetBitmap(const TilesetShape& shape = {});
 
 // An 8-bit bitmap as a paint program saves it, with a grey palette; the pixel in row y from the top and
 // column x holds (y + 3 * x + seed) mod 256.
