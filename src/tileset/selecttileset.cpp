@@ -130,9 +130,10 @@ void SelectTileset::BuildControls() {
     QPushButton* browse = Button(QStringLiteral("Browse"), widgets::TwipsRect(6060, 4455, 750, 315), this);
     browse->setObjectName(QStringLiteral("Browse"));
     connect(browse, &QPushButton::clicked, this, &SelectTileset::BrowseForTileset);
-    QPushButton* ok = Button(QStringLiteral("OK"), widgets::TwipsRect(6810, 4455, 750, 315), this);
-    ok->setObjectName(QStringLiteral("OK"));
-    connect(ok, &QPushButton::clicked, this, &SelectTileset::UseChosenTileset);
+    ok_ = Button(QStringLiteral("OK"), widgets::TwipsRect(6810, 4455, 750, 315), this);
+    ok_->setObjectName(QStringLiteral("OK"));
+    ok_->setEnabled(false);
+    connect(ok_, &QPushButton::clicked, this, &SelectTileset::UseChosenTileset);
 }
 
 void SelectTileset::showEvent(QShowEvent* event) {
@@ -191,6 +192,17 @@ void SelectTileset::FillFiles() {
     QStringList patterns = pattern_.split(u';');
     file_->addItems(QDir(directory_).entryList(patterns, QDir::Files, QDir::Name | QDir::IgnoreCase));
     file_->setCurrentRow(-1);
+    // A new list has nothing highlighted, so nothing is chosen: OK must never take a file the list no longer
+    // shows as selected.
+    ClearChoice();
+}
+
+void SelectTileset::ClearChoice() {
+    tilesetFile_.clear();
+    preview_->hide();
+    preview_->SetImage(QImage());
+    notValid_->hide();
+    ok_->setEnabled(false);
 }
 
 void SelectTileset::OpenDrive(int index) {
@@ -234,13 +246,12 @@ void SelectTileset::CheckFile(const QString& name) {
     preview_->setFixedSize(304, picture->height());
     preview_->show();
     notValid_->hide();
+    ok_->setEnabled(true);
 }
 
 void SelectTileset::MarkNotValid() {
-    tilesetFile_.clear();
+    ClearChoice();
     notValid_->show();
-    preview_->hide();
-    preview_->SetImage(QImage());
 }
 
 void SelectTileset::BrowseForTileset() {

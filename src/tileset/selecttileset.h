@@ -60,6 +60,7 @@ private:
     void FillFiles();
     void CheckFile(const QString& name);
     void MarkNotValid();
+    void ClearChoice();
 
     void OpenDrive(int index);
     void OpenFolder(QListWidgetItem* item);
@@ -83,6 +84,7 @@ private:
     QComboBox* fileType_ = nullptr;
     widgets::TileGrid* preview_ = nullptr;
     QLabel* notValid_ = nullptr;
+    QPushButton* ok_ = nullptr;
 };
 
 }  // namespace vetra::tileset

@@ -117,7 +117,7 @@ void TilesetEditor::BuildControls() {
     connect(saveCustom_, &QPushButton::clicked, this, &TilesetEditor::SaveCustomTileset);
     connect(Command(QStringLiteral("Clear Tilesets"), QStringLiteral("Clear Tilesets."), 2280),
             &QPushButton::clicked, this, &TilesetEditor::ClearAll);
-    connect(Command(QStringLiteral("Finished"), QStringLiteral("Finshed Editing Tilesets."), 3420),
+    connect(Command(QStringLiteral("Finished"), QStringLiteral("Finished editing tilesets."), 3420),
             &QPushButton::clicked, this, &TilesetEditor::Finish);
 
     int height = widgets::Twips(5400 + 330) + 2 + statusBar_->sizeHint().height();

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 
 #include "support/levelfixtures.h"
 #include "support/scratchdir.h"
@@ -68,6 +69,7 @@ private slots:
     void OpensTheWallTileEditorOnlyForWallTileOperations();
     void EditorCancelIsReportedAsThePickers();
     void CancelAndCloseKeepCancelled();
+    void AnotherFolderDropsTheChoice();
     void DoubleClickChoosesTheFile();
     void FileTypesFilterTheList();
     void BrowseMovesTheListsAndSelectsTheFile();
@@ -180,6 +182,26 @@ void SelectTilesetTest::EditorCancelIsReportedAsThePickers() {
     QVERIFY(picker.window.Cancelled());
 }
 
+// OK takes exactly the file shown as selected in the folder shown: after a change of folder nothing is, the
+// preview is gone and OK cannot be pressed.
+void SelectTilesetTest::AnotherFolderDropsTheChoice() {
+    vetra::test::ScratchDir dir;
+    dir.Write("good.bmp", vetra::test::PatternBitmap(304, 160));
+    std::filesystem::create_directory(dir.File("other"));
+    Picker picker(dir.Path());
+    QPushButton* ok = picker.window.findChild<QPushButton*>(QStringLiteral("OK"));
+    QVERIFY(!ok->isEnabled());
+    QVERIFY(picker.Click(QStringLiteral("good.bmp")));
+    QVERIFY(ok->isEnabled());
+    picker.window.SetDirectory(QString::fromStdString(dir.File("other")));
+    QVERIFY(picker.window.TilesetFile().empty());
+    QVERIFY(!ok->isEnabled());
+    QVERIFY(!picker.Preview()->isVisible());
+    picker.Press("OK");
+    QVERIFY(picker.window.isVisible());
+    QVERIFY(picker.window.Cancelled());
+}
+
 void SelectTilesetTest::CancelAndCloseKeepCancelled() {
     vetra::test::ScratchDir dir;
     dir.Write("good.bmp", vetra::test::PatternBitmap(304, 160));
@@ -192,7 +214,7 @@ void SelectTilesetTest::CancelAndCloseKeepCancelled() {
     picker.Press("Cancel");
     QVERIFY(!picker.window.isVisible());
     QVERIFY(picker.window.Cancelled());
-    QVERIFY(!picker.window.TilesetFile().empty());
+    QVERIFY(picker.window.TilesetFile().empty());  // shown anew, nothing is highlighted and nothing chosen
     picker.window.show();
     picker.window.close();
     QVERIFY(picker.window.Cancelled());
